@@ -3,6 +3,7 @@
 // effects work on 24-bit copies. Rows are top-down; no Win32 here.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -24,6 +25,7 @@ int BitsPerPixel(TPixelFormat format);
 // One palette entry, in the order a BMP stores it.
 struct TPaletteEntry {
   uint8_t blue = 0, green = 0, red = 0, reserved = 0;
+  bool operator==(const TPaletteEntry&) const = default;
 };
 
 class TBitmap {

@@ -1,0 +1,28 @@
+// The few user-interface services the engines call: message pumping, the
+// message box and the file and directory dialogs. A POSIX host has no
+// windows: pumping does nothing, the message box answers a configurable
+// value without printing anything, and dialogs are cancelled.
+#pragma once
+
+#include <string>
+
+namespace tavo::platform {
+
+// Dispatches the pending window messages of the calling thread; a quit
+// message met here is posted again and ends the dispatch.
+void ProcessMessages();
+
+// MessageBoxA without an owner window; returns the button chosen
+// (1 OK, 2 Cancel, 6 Yes, 7 No, ...).
+int MessageBox(const std::string& text, const std::string& caption, unsigned flags);
+// POSIX only: the answer MessageBox gives (default 2, Cancel).
+void SetMessageBoxAnswer(int answer);
+
+// File-open dialog. The filter lists description|pattern pairs separated by
+// "|". Returns false when cancelled; otherwise the chosen path.
+bool OpenFileDialog(const std::string& title, const std::string& filter, const std::string& initialDir,
+                    std::string& chosen);
+// Directory-selection dialog; false when cancelled.
+bool SelectDirectoryDialog(const std::string& caption, const std::string& initialDir, std::string& chosen);
+
+}  // namespace tavo::platform

@@ -1,0 +1,28 @@
+// tunzip's listings: "l" (names, sizes, dates) and "v" (with method,
+// compressed size, ratio and CRC), laid out like Info-ZIP unzip's.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "unzip/UnZip.h"
+
+namespace tavo::tunzip {
+
+// An entry name for the terminal: "\" shown as "/", the system code page
+// converted to the terminal's (UTF-8 on POSIX) unless the entry says its
+// name is UTF-8 already (general purpose bit 11).
+std::string DisplayName(const zip::TZipHeaderInfo& entry);
+// Text in the system code page converted for the terminal.
+std::string TerminalText(const std::string& text);
+
+void ListShort(zip::TUnZip& unzip, const std::string& archiveName, FILE* out);
+void ListVerbose(zip::TUnZip& unzip, const std::string& archiveName, FILE* out);
+
+// Method column of the verbose listing ("Stored", "Defl:N", ...).
+std::string MethodName(const zip::TZipHeaderInfo& entry);
+// Compression ratio in whole percent as unzip shows it (negative when the
+// data grew).
+int RatioPercent(uint64_t compressed, uint64_t uncompressed);
+
+}  // namespace tavo::tunzip

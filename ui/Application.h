@@ -1,0 +1,96 @@
+// The application object: COM for the user-interface thread, the title, the
+// hidden owner window that carries the taskbar button, the forms it owns,
+// the message loop and the error box for failures no handler caught.
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/Form.h"
+
+namespace tavo::ui {
+
+class TApplication {
+ public:
+  TApplication();
+  ~TApplication();
+  TApplication(const TApplication&) = delete;
+  TApplication& operator=(const TApplication&) = delete;
+
+  // Initialises COM for this thread (single-threaded apartment) and makes
+  // the owner window. Called once, before any form exists.
+  void Initialize();
+  // Destroys the forms and the owner window and uninitialises COM.
+  void Finalize();
+
+  // Text of the taskbar button and title of the error box.
+  const std::string& Title() const { return title_; }
+  void SetTitle(const std::string& title);
+
+  // The hidden window that owns every form (the program's top-level owner).
+  HWND Handle() const { return handle_; }
+
+  // Creates a form the application owns; the first one is the main form.
+  template <class F, class... Args>
+  F& CreateForm(Args&&... args) {
+    auto form = std::make_unique<F>(std::forward<Args>(args)...);
+    F& ref = *form;
+    forms_.push_back(std::move(form));
+    if (!mainForm_) mainForm_ = &ref;
+    return ref;
+  }
+  TForm* MainForm() const { return mainForm_; }
+
+  // Shows the main form and runs the message loop until the program ends.
+  void Run();
+  // Ends the message loop (posts WM_QUIT).
+  void Terminate();
+  bool Terminated() const { return terminated_; }
+
+  // Waits for one message and handles it, then reports a failure a window
+  // procedure kept. False once WM_QUIT has arrived.
+  bool HandleMessage();
+  // Handles the messages that are waiting, without waiting for more.
+  void ProcessMessages();
+
+  // Keeps a failure caught in a window procedure; the message loop shows it
+  // after the message has been handled. Never throws.
+  void HandleException(std::exception_ptr failure) noexcept;
+  // Shows a kept failure now, if there is one.
+  void ReportPendingException();
+  // The error box: icon error, titled with Title(), the failure's message
+  // with "." appended when its last character sorts after ".".
+  void ShowException(const std::exception& failure);
+  // When set, called instead of showing the error box.
+  std::function<void(const std::exception&)> OnException;
+
+  // A message box owned by the active window, titled with Title() when
+  // caption is empty.
+  int MessageBox(const std::string& text, const std::string& caption, UINT flags);
+
+  // The screen's dots per inch; layouts scale by PixelsPerInch() / 96.
+  int PixelsPerInch() const;
+
+ private:
+  bool PreTranslate(MSG& msg);
+  void CreateHandle();
+
+  std::string title_;
+  HWND handle_ = nullptr;
+  bool comInitialized_ = false;
+  bool terminated_ = false;
+  std::vector<std::unique_ptr<TForm>> forms_;
+  TForm* mainForm_ = nullptr;
+  std::exception_ptr pending_;
+  mutable int pixelsPerInch_ = 0;
+};
+
+// The one application object of the program.
+TApplication& Application();
+
+}  // namespace tavo::ui

@@ -1,0 +1,36 @@
+// Free notification between components.
+#include "ui/Component.h"
+
+#include <algorithm>
+
+namespace tavo::ui {
+
+TComponent::~TComponent() {
+  // Tell each linked component once; it unlinks itself from us in turn.
+  while (!notified_.empty()) {
+    TComponent* other = notified_.back();
+    notified_.pop_back();
+    other->Unlink(*this);
+    other->Notification(*this, TOperation::opRemove);
+  }
+}
+
+void TComponent::FreeNotification(TComponent& other) {
+  if (&other == this) return;
+  if (std::find(notified_.begin(), notified_.end(), &other) == notified_.end()) notified_.push_back(&other);
+  if (std::find(other.notified_.begin(), other.notified_.end(), this) == other.notified_.end())
+    other.notified_.push_back(this);
+}
+
+void TComponent::RemoveFreeNotification(TComponent& other) {
+  Unlink(other);
+  other.Unlink(*this);
+}
+
+void TComponent::Unlink(TComponent& other) {
+  notified_.erase(std::remove(notified_.begin(), notified_.end(), &other), notified_.end());
+}
+
+void TComponent::Notification(TComponent&, TOperation) {}
+
+}  // namespace tavo::ui

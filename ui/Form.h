@@ -1,0 +1,89 @@
+// Top-level windows built from a layout table: caption, client size, border,
+// position, colour and font at 96 dots per inch, scaled to the screen.
+// Shown modelessly or modally; modal windows nest.
+#pragma once
+
+#include <string>
+
+#include "ui/WinControl.h"
+
+namespace tavo::ui {
+
+enum class TBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum class TPosition { poDesigned, poScreenCenter };
+
+using TModalResult = int;
+constexpr TModalResult mrNone = 0;
+constexpr TModalResult mrOk = IDOK;
+constexpr TModalResult mrCancel = IDCANCEL;
+
+// The window part of a form's layout.
+struct TFormLayout {
+  std::string Caption;
+  int ClientWidth = 0;
+  int ClientHeight = 0;
+  TBorderStyle BorderStyle = TBorderStyle::bsSizeable;
+  TPosition Position = TPosition::poScreenCenter;
+  int Left = 0;  // poDesigned only
+  int Top = 0;
+  TColor Color = clBtnFace;
+  TFont Font;
+};
+
+class TForm : public TWinControl {
+ public:
+  // Creates the window, hidden, owned by the application's window.
+  explicit TForm(const TFormLayout& layout);
+  ~TForm() override;
+
+  TBorderStyle BorderStyle() const { return borderStyle_; }
+  TPosition Position() const { return position_; }
+
+  int ClientWidth() const;
+  int ClientHeight() const;
+  // Sets the client area's size in pixels (the window grows by its frame).
+  void SetClientSize(int width, int height);
+
+  // Shows the window (OnShow first) and activates it.
+  void Show();
+  void Hide();
+  // Shows the window and runs a message loop until ModalResult is set; the
+  // other windows of the program are disabled meanwhile. Returns the result.
+  TModalResult ShowModal();
+  bool Modal() const { return modal_; }
+  TModalResult ModalResult() const { return modalResult_; }
+  void SetModalResult(TModalResult result) { modalResult_ = result; }
+  // A modal form ends its loop (mrCancel) once the running handler returns;
+  // another form hides; the main form ends the program.
+  void Close();
+
+  // The control that gets the focus when the form is activated.
+  TWinControl* ActiveControl() const { return activeControl_; }
+  void SetActiveControl(TWinControl* control);
+
+  // Raised by Show and ShowModal before the window appears.
+  TNotifyEvent OnShow;
+  TNotifyEvent OnHide;
+
+ protected:
+  void WndProc(TMessage& message) override;
+  void PaintWindow(HDC dc) override;
+  virtual void DoShow();
+  virtual void DoHide();
+
+ private:
+  void PlaceOnScreen();
+  friend class TWinControl;
+
+  TBorderStyle borderStyle_;
+  TPosition position_;
+  bool modal_ = false;
+  TModalResult modalResult_ = mrNone;
+  TWinControl* activeControl_ = nullptr;
+};
+
+// Window styles for a border style (top-level windows).
+DWORD FormStyle(TBorderStyle borderStyle);
+DWORD FormExStyle(TBorderStyle borderStyle);
+
+}  // namespace tavo::ui

@@ -1,0 +1,70 @@
+// The comparisons behind every sort mode of the entry list.
+#include "unzip/SortedZip.h"
+
+#include <algorithm>
+
+
+namespace tavo::zip {
+
+int CompareNamesFolded(const std::string& a, const std::string& b) {
+  const size_t n = std::min(a.size(), b.size());
+  for (size_t i = 0; i < n; ++i) {
+    auto ca = static_cast<unsigned char>(a[i]);
+    auto cb = static_cast<unsigned char>(b[i]);
+    if (ca >= 'a' && ca <= 'z') ca = static_cast<unsigned char>(ca - 32);
+    if (cb >= 'a' && cb <= 'z') cb = static_cast<unsigned char>(cb - 32);
+    if (ca != cb) return ca < cb ? -1 : 1;
+  }
+  return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
+}
+
+int CompressionRate(const TZipHeaderInfo& entry) {
+  const uint64_t whole = entry.EffectiveUncompressedSize();
+  if (whole == 0) return 0;
+  const long double part = static_cast<long double>(entry.EffectiveCompressedSize());
+  const long double rate = part * 100.0L / static_cast<long double>(whole) + 0.5L;
+  return rate >= 100.0L ? 100 : static_cast<int>(rate);
+}
+
+namespace {
+
+// A DOS date-time as a number that orders like the moment it names. A date
+// naming no real day (31 February survives the field clamping) cannot be
+// converted to a moment and counts as 0, the earliest.
+uint64_t DateKey(uint32_t dosDateTime) {
+  const uint32_t date = dosDateTime >> 16;
+  const uint32_t year = 1980 + (date >> 9), month = (date >> 5) & 0x0F, day = date & 0x1F;
+  static const uint8_t kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (month < 1 || month > 12 || day < 1) return 0;
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  const uint32_t last = kDays[month - 1] + (month == 2 && leap ? 1 : 0);
+  if (day > last) return 0;
+  const uint32_t time = dosDateTime & 0xFFFF;
+  if ((time >> 11) > 23 || ((time >> 5) & 0x3F) > 59 || (time & 0x1F) > 29) return 0;
+  return dosDateTime;
+}
+
+}  // namespace
+
+int TSortedZip::Compare(const TZipHeaderInfo& a, const TZipHeaderInfo& b) const {
+  switch (SortMode) {
+    case TZipSortMode::ByName: return CompareNamesFolded(a.Path(), b.Path());
+    case TZipSortMode::ByFileName: return CompareNamesFolded(a.FileName(), b.FileName());
+    case TZipSortMode::ByDirectoryName: return CompareNamesFolded(a.Directory(), b.Directory());
+    case TZipSortMode::ByDate: return DateKey(b.LastModDateTime) > DateKey(a.LastModDateTime) ? 1 : -1;
+    case TZipSortMode::ByCompressedSize:
+      return b.EffectiveCompressedSize() > a.EffectiveCompressedSize() ? 1 : -1;
+    case TZipSortMode::ByUnCompressedSize:
+      return b.EffectiveUncompressedSize() > a.EffectiveUncompressedSize() ? 1 : -1;
+    case TZipSortMode::ByRate: return CompressionRate(b) - CompressionRate(a);
+    case TZipSortMode::ByNone:
+    default: {
+      const int64_t da = a.EffectiveDiskNumberStart(), db = b.EffectiveDiskNumberStart();
+      if (da != db) return da < db ? -1 : 1;
+      const uint64_t oa = a.EffectiveLocalHeaderOffset(), ob = b.EffectiveLocalHeaderOffset();
+      return oa == ob ? 0 : oa < ob ? -1 : 1;
+    }
+  }
+}
+
+}  // namespace tavo::zip

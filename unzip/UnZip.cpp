@@ -1,0 +1,278 @@
+// TUnZip: properties, the archive stream's life, the sorted views, entry
+// access and comments.
+#include "unzip/UnZip.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "core/Mbcs.h"
+#include "platform/CodePage.h"
+#include "platform/File.h"
+#include "platform/Ui.h"
+#include "unzip/ZipFormat.h"
+
+namespace tavo::zip {
+
+namespace {
+
+bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    auto ca = static_cast<unsigned char>(a[i]);
+    auto cb = static_cast<unsigned char>(b[i]);
+    if (ca >= 'A' && ca <= 'Z') ca = static_cast<unsigned char>(ca + 32);
+    if (cb >= 'A' && cb <= 'Z') cb = static_cast<unsigned char>(cb + 32);
+    if (ca != cb) return false;
+  }
+  return true;
+}
+
+constexpr const char* kOpenTitle = "Open a Zip File";
+constexpr const char* kOpenFilter =
+    "Zip Files (*.ZIP)|*.zip|SFX Files (*.EXE)|*.exe|Jar Files (*.JAR)|*.jar|All Files (*.*)|*.*";
+
+}  // namespace
+
+TUnZip::TUnZip() = default;
+
+TUnZip::~TUnZip() { ClearArchive(); }
+
+void TUnZip::SetZipName(const std::string& value) {
+  if (SameTextIgnoringCase(value, zipName_)) return;
+  std::string name = value;
+  if (!name.empty() && name.back() == '?') {
+    const std::string dir = ExtractFilePath(name.substr(0, name.size() - 1));
+    const std::string initial = !dir.empty() && platform::DirectoryExists(dir) ? dir : "C:\\";
+    std::string chosen;
+    if (!platform::OpenFileDialog(kOpenTitle, kOpenFilter, initial, chosen)) throw EUserCanceled(kMsgCanceledZipName);
+    name = chosen;
+  }
+  zipName_ = name;
+  // BaseName: everything before the first "." after the last "\".
+  const size_t slash = LastDelimiter(name, "\\");
+  const size_t start = slash == std::string::npos ? 0 : slash + 1;
+  const size_t dot = name.find('.', start);
+  baseName_ = dot == std::string::npos ? name : name.substr(0, dot);
+  FreeLists();
+  endRecord_.Clear();
+  archiveDate_ = 0;
+  archiveDateKnown_ = false;
+  FreeArchive();
+  rebuilt_ = false;
+}
+
+void TUnZip::FreeArchive() { archive_.reset(); }
+
+void TUnZip::FreeLists() {
+  sortedOwn_.reset();
+  sortedView_ = nullptr;
+  entryList_.reset();
+}
+
+void TUnZip::OpenArchiveStream() {
+  archive_ = std::make_unique<TLFNFileStream>(zipName_, platform::TFileOpenMode::Read,
+                                              platform::TFileShareMode::DenyWrite, kDefaultStreamBuffer);
+}
+
+void TUnZip::OpenArchive() {
+  if (!archive_) OpenArchiveStream();
+  if (!entryList_ || !archiveDateKnown_ || archive_->Handle().DosDateTime() != archiveDate_) ReadDirectory();
+}
+
+void TUnZip::CloseArchive() {
+  if (!KeepZipOpen) FreeArchive();
+}
+
+void TUnZip::ClearArchive() {
+  FreeArchive();
+  directoryFile_.reset();
+  FreeLists();
+  endRecord_.Clear();
+  rebuilt_ = false;
+  archiveDate_ = 0;
+  archiveDateKnown_ = false;
+  numberOfParts_ = 1;
+  SetMultiMode(TMultiMode::mmNone);
+  zipName_.clear();
+  baseName_.clear();
+}
+
+void TUnZip::LoadZipDirectory() {
+  for (;;) {
+    try {
+      OpenArchive();
+      break;
+    } catch (const EIncompleteZip&) {
+      FreeArchive();
+      if (!OnInCompleteZip) break;
+    } catch (...) {
+      ClearArchive();
+      throw;
+    }
+  }
+  CloseArchive();
+}
+
+void TUnZip::ApplySortMode(TZipSortMode mode) {
+  sortedOwn_.reset();
+  sortedView_ = entryList_.get();
+  if (mode != TZipSortMode::ByNone && entryList_) {
+    sortedOwn_ = std::make_unique<TSortedZip>(false, TDuplicates::dupAccept, mode);
+    for (int i = 0; i < entryList_->Count(); ++i) sortedOwn_->AddSorted(entryList_->Items(i));
+    sortedView_ = sortedOwn_.get();
+  }
+  SortMode = mode;
+}
+
+int TUnZip::EntryCount() const { return entryList_ ? entryList_->Count() : 0; }
+
+const TZipHeaderInfo& TUnZip::Entry(int index) const {
+  if (!sortedView_ || index < 0 || index >= sortedView_->Count()) throw EListError(Format(kMsgIndexOutOfRange, index));
+  return *sortedView_->Items(index);
+}
+
+std::string TUnZip::EntryName(int index) const { return Entry(index).FileName(); }
+
+std::string TUnZip::EntryComment(int index) {
+  auto& entry = const_cast<TZipHeaderInfo&>(Entry(index));
+  if (entry.FileCommentLength == 0) return std::string();
+  if (entry.FileComment) return *entry.FileComment;
+  OpenArchive();
+  // The directory may have been read again: look the entry up afresh.
+  auto& current = const_cast<TZipHeaderInfo&>(Entry(index));
+  if (current.FileCommentLength > 0 && !current.FileComment) LoadEntryComment(current);
+  std::string comment = current.FileComment ? *current.FileComment : std::string();
+  if (MultiMode() == TMultiMode::mmNone) CloseArchive();
+  return comment;
+}
+
+void TUnZip::LoadEntryComment(TZipHeaderInfo& entry) {
+  TStream& stream = *archive_;
+  const int64_t position = stream.Position();
+  stream.Seek(entry.CentralHeaderOffset, static_cast<int>(TSeekOrigin::Begin));
+  uint8_t header[kCentralHeaderSize];
+  std::string comment;
+  if (stream.Read(header, kCentralHeaderSize) == static_cast<int64_t>(kCentralHeaderSize)) {
+    stream.Seek(GetU16(header + central::kNameLength) + GetU16(header + central::kExtraLength),
+                static_cast<int>(TSeekOrigin::Current));
+    comment.resize(GetU16(header + central::kCommentLength));
+    comment.resize(static_cast<size_t>(std::max<int64_t>(0, stream.Read(comment.data(), static_cast<int64_t>(comment.size())))));
+  }
+  entry.FileComment = std::make_unique<std::string>(comment);
+  stream.Seek(position, static_cast<int>(TSeekOrigin::Begin));
+}
+
+std::string TUnZip::ArchiveComment() {
+  if (endRecord_.Comment) return *endRecord_.Comment;
+  if (endRecord_.CommentLength == 0) return std::string();
+  OpenArchive();
+  if (!endRecord_.Comment) LoadArchiveComment(*archive_);
+  std::string comment = endRecord_.Comment ? *endRecord_.Comment : std::string();
+  if (MultiMode() == TMultiMode::mmNone) CloseArchive();
+  return comment;
+}
+
+void TUnZip::LoadArchiveComment(TStream& stream) {
+  const int64_t position = stream.Position();
+  stream.Seek(endRecord_.CommentPosition, static_cast<int>(TSeekOrigin::Begin));
+  std::string comment(endRecord_.CommentLength, '\0');
+  const int64_t got = stream.Read(comment.data(), static_cast<int64_t>(comment.size()));
+  comment.resize(static_cast<size_t>(std::max<int64_t>(0, got)));
+  endRecord_.Comment = std::make_unique<std::string>(comment);
+  stream.Seek(position, static_cast<int>(TSeekOrigin::Begin));
+}
+
+void TUnZip::ProcessMessagesIfOn() {
+  if (DoProcessMessages) platform::ProcessMessages();
+}
+
+std::string TUnZip::ConvertName(std::string name, bool fromOem) const {
+  std::replace(name.begin(), name.end(), '/', '\\');
+  if (fromOem && OEMConvert != TOEMConvert::oemNever) name = platform::OemToAnsi(name);
+  return name;
+}
+
+void TUnZip::SetDestDir(const std::string& value) {
+  std::string dir = value;
+  if (dir == "?") {
+    const std::string initial = platform::DirectoryExists(destDir_) ? destDir_ : platform::GetCurrentDir();
+    std::string chosen;
+    if (!platform::SelectDirectoryDialog("", initial, chosen)) throw EUserCanceled(kMsgCanceledDestDir);
+    dir = chosen;
+  }
+  if (EndsWithPathDelimiter(dir)) dir.pop_back();
+  destDir_ = dir;
+}
+
+void TUnZip::SetRootDir(const std::string& value) {
+  rootDir_ = value.empty() || EndsWithPathDelimiter(value) ? value : value + "\\";
+  RelativePathList.clear();
+  RelativePathList.push_back(rootDir_);
+}
+
+int TUnZip::HandleMessage(int messageID, const std::string& msg1, const std::string& msg2, uint32_t flags) {
+  if (OnHandleMessage) {
+    int result = 0;
+    OnHandleMessage(*this, messageID, msg1, msg2, flags, result);
+    return result;
+  }
+  return platform::MessageBox(msg1, msg2, flags);
+}
+
+void TUnZip::GetNextDisk(int nextDisk, std::string& fName) {
+  if (OnGetNextDisk) {
+    OnGetNextDisk(*this, nextDisk, fName);
+    return;
+  }
+  if (MultiMode() != TMultiMode::mmSpan) return;
+  std::string text = Format("Please insert disk %d of the multi-disk set.", nextDisk);
+  if (text.size() > 255) text.resize(255);
+  if (HandleMessage(184, text, "", 1) == 2) fName.clear();
+}
+
+void TUnZip::FileNameForSplitPart(std::string& fName, int partNumber, TSplitPartType splitType) {
+  if (OnFileNameForSplitPart) {
+    OnFileNameForSplitPart(*this, fName, partNumber, splitType);
+    return;
+  }
+  if (BlockMode == TBlockMode::bmClassic)
+    fName += Format(".%3.3d", partNumber);
+  else if (splitType == TSplitPartType::spLast)
+    fName += ".zip";
+  else
+    fName += ".zip." + Format("z%2.2d", partNumber);
+}
+
+void TUnZip::OpenPart(int partNumber) {
+  FreeArchive();
+  std::string fName = zipName_;
+  if (MultiMode() == TMultiMode::mmBlocks) {
+    const TSplitPartType type = partNumber == numberOfParts_ ? TSplitPartType::spLast
+                                : partNumber == 1            ? TSplitPartType::spFirst
+                                                             : TSplitPartType::spMiddle;
+    fName = baseName_;
+    FileNameForSplitPart(fName, partNumber, type);
+  } else {
+    for (;;) {
+      GetNextDisk(partNumber, fName);
+      if (CheckDiskLabels() && !fName.empty() && MultiMode() == TMultiMode::mmSpan && zipName_.size() >= 3) {
+        std::string root = zipName_.substr(0, 3);
+        for (char& c : root)
+          if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+        std::string label = platform::VolumeLabel(root).substr(0, 11);
+        if (label.size() < 3 || label.substr(label.size() - 3) != Format("%3.3d", partNumber)) continue;
+      }
+      if (fName.empty()) throw EUserCanceled(kMsgCanceledNewDisk);
+      if (!platform::FileExists(fName)) continue;
+      break;
+    }
+  }
+  archive_ = std::make_unique<TLFNFileStream>(fName, platform::TFileOpenMode::Read,
+                                              platform::TFileShareMode::DenyNone, kDefaultStreamBuffer);
+  currentDisk_ = partNumber - 1;
+  archiveDate_ = archive_->Handle().DosDateTime();
+  archiveDateKnown_ = true;
+  zipName_ = fName;
+}
+
+}  // namespace tavo::zip
