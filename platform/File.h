@@ -76,7 +76,7 @@ bool FileExists(const std::string& path);  // a file, not a directory
 bool DirectoryExists(const std::string& path);
 // Creates the directory and all its missing parents; false when it fails.
 bool ForceDirectories(const std::string& path);
-bool DeleteFile(const std::string& path);
+bool RemoveFile(const std::string& path);
 std::string GetCurrentDir();
 // Last-write time of a file as a DOS date-time; -1 when there is no file.
 int64_t FileAge(const std::string& path);

@@ -14,7 +14,7 @@ void ProcessMessages();
 
 // MessageBoxA without an owner window; returns the button chosen
 // (1 OK, 2 Cancel, 6 Yes, 7 No, ...).
-int MessageBox(const std::string& text, const std::string& caption, unsigned flags);
+int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags);
 // POSIX only: the answer MessageBox gives (default 2, Cancel).
 void SetMessageBoxAnswer(int answer);
 

@@ -13,6 +13,8 @@ namespace {
 
 int32_t To32(int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
 TRect R(int64_t l, int64_t t, int64_t r, int64_t b) { return TRect{To32(l), To32(t), To32(r), To32(b)}; }
+// A strip's size along one axis, never more than the part it shapes.
+int Fit(int64_t wanted, int part) { return To32(std::min<int64_t>(wanted, part)); }
 
 bool IsBlack(const uint8_t* p) { return p[0] == 0 && p[1] == 0 && p[2] == 0; }
 
@@ -46,7 +48,7 @@ TRegion MaskToRegion(const TBitmap& mask) {
   return region;
 }
 
-TMaskPieces CreateMaskPieces(int DW, const TBitmap& M, const TNinePartGeometry& g) {
+TMaskPieces CreateMaskPieces(int DW, int DH, const TBitmap& M, const TNinePartGeometry& g) {
   TMaskPieces pieces;
   TBitmap storage;
   const TBitmap& src = As24Bit(M, storage);
@@ -57,7 +59,7 @@ TMaskPieces CreateMaskPieces(int DW, const TBitmap& M, const TNinePartGeometry& 
   // A side strip: the columns [from, to) of M, rows C.top to C.bottom
   // stretched to NCH by tiling the part between the two points.
   auto side = [&](TBitmap& strip, int64_t from, int64_t to, int32_t topY, int32_t bottomY) {
-    strip = NewPicture(To32(to - from), To32(NCH));
+    strip = NewPicture(Fit(to - from, DW), Fit(NCH, DH));
     if (bottomY != topY) TileAlongY(strip, 0, NCH, 0, src, R(from, topY, to, bottomY));
     if (topY > C.top) CopyRect(strip, R(0, 0, to - from, int64_t{topY} - C.top), src, R(from, C.top, to, topY));
     if (C.bottom > bottomY)
@@ -68,7 +70,7 @@ TMaskPieces CreateMaskPieces(int DW, const TBitmap& M, const TNinePartGeometry& 
 
   if (DW > 0 && C.top > 0) {
     TBitmap& top = pieces.Top;
-    top = NewPicture(DW, C.top);
+    top = NewPicture(DW, Fit(C.top, DH));
     if (g.RT.x != g.LT.x) TileAlongX(top, g.NLT.x, g.NRT.x, 0, src, R(g.LT.x, 0, g.RT.x, C.top));
     CopyRect(top, R(0, 0, g.LT.x, C.top), src, R(0, 0, g.LT.x, C.top));
     CopyRect(top, R(g.NRT.x, 0, DW, C.top), src, R(g.RT.x, 0, MW, C.top));
@@ -76,7 +78,7 @@ TMaskPieces CreateMaskPieces(int DW, const TBitmap& M, const TNinePartGeometry& 
   const int64_t h = MH - C.bottom;
   if (DW > 0 && h > 0) {
     TBitmap& bottom = pieces.Bottom;
-    bottom = NewPicture(DW, To32(h));
+    bottom = NewPicture(DW, Fit(h, DH));
     if (g.RB.x != g.LB.x) TileAlongX(bottom, g.NLB.x, g.NRB.x, 0, src, R(g.LB.x, C.bottom, g.RB.x, MH));
     CopyRect(bottom, R(0, 0, g.LB.x, h), src, R(0, C.bottom, g.LB.x, MH));
     CopyRect(bottom, R(g.NRB.x, 0, DW, h), src, R(g.RB.x, C.bottom, MW, MH));
@@ -84,9 +86,9 @@ TMaskPieces CreateMaskPieces(int DW, const TBitmap& M, const TNinePartGeometry& 
   return pieces;
 }
 
-std::optional<TRegion> NinePartMaskToRegion(int DW, int /*DH*/, const TBitmap& M, const TNinePartGeometry& g) {
+std::optional<TRegion> NinePartMaskToRegion(int DW, int DH, const TBitmap& M, const TNinePartGeometry& g) {
   if (g.NRT.x < g.NLT.x || g.NLB.y < g.NLT.y) return std::nullopt;
-  const TMaskPieces pieces = CreateMaskPieces(DW, M, g);
+  const TMaskPieces pieces = CreateMaskPieces(DW, DH, M, g);
   const TRect& NC = g.NC;
   if (int64_t{NC.right} - NC.left < 1 || int64_t{NC.bottom} - NC.top < 1) return std::nullopt;
   TRegion region(NC);

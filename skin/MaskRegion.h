@@ -24,12 +24,13 @@ TRegion MaskToRegion(const TBitmap& mask);
 
 // The four border strips of a mask M cut for a part DW wide (M covers the
 // whole skin image; C, the points and their placed versions come from g).
-// A strip that cannot be made stays empty (0 x 0). Undrawn pixels of a
-// strip are white, so they stay outside the region.
+// A strip that cannot be made stays empty (0 x 0); no strip is larger than
+// the DW x DH part. Undrawn pixels of a strip are white, so they stay
+// outside the region.
 struct TMaskPieces {
   TBitmap Top, Bottom, Left, Right;
 };
-TMaskPieces CreateMaskPieces(int DW, const TBitmap& M, const TNinePartGeometry& g);
+TMaskPieces CreateMaskPieces(int DW, int DH, const TBitmap& M, const TNinePartGeometry& g);
 
 // The shape of a part DW x DH wide from its nine-part mask: NC joined with
 // the black pixels of the four strips (top at (0, 0), bottom at

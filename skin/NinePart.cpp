@@ -14,6 +14,12 @@ int32_t To32(int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT
 
 TRect R(int64_t l, int64_t t, int64_t r, int64_t b) { return TRect{To32(l), To32(t), To32(r), To32(b)}; }
 
+// A piece's size along one axis: what the geometry asks for, but never more
+// than the window it is drawn on. Rows or columns beyond the window could
+// never be seen, and a hostile client rectangle must not make us allocate
+// gigabytes; the drawing coordinates stay as they are, only clipped.
+int Fit(int64_t wanted, int window) { return To32(std::min<int64_t>(wanted, window)); }
+
 // A rectangle given relative to S, in picture coordinates.
 struct TSource {
   const TRect& S;
@@ -104,7 +110,7 @@ TFramePieces CreateFramePieces(int DW, int DH, const TRect& S, const TBitmap& P,
   // Top piece: the top NC.top rows, its strip tiled from the piece's origin.
   if (DW > 0 && NC.top > 0 && g.RT.x > g.LT.x) {
     TBitmap& top = pieces.Top;
-    top = NewPicture(DW, NC.top);
+    top = NewPicture(DW, Fit(NC.top, DH));
     const TRect strip = s(g.LT.x, 0, g.RT.x, NC.top);
     if (stretch.Top) CopyRect(top, R(g.NLT.x, 0, g.NRT.x, NC.top), src, strip);
     else TileAlongX(top, 0, DW, 0, src, strip);
@@ -116,7 +122,7 @@ TFramePieces CreateFramePieces(int DW, int DH, const TRect& S, const TBitmap& P,
   const int64_t h = int64_t{DH} - NC.bottom;
   if (DW > 0 && h > 0 && g.RB.x > g.LB.x) {
     TBitmap& bottom = pieces.Bottom;
-    bottom = NewPicture(DW, To32(h));
+    bottom = NewPicture(DW, Fit(h, DH));
     const TRect strip = s(g.LB.x, SH - h, g.RB.x, SH);
     if (stretch.Bottom) CopyRect(bottom, R(g.NLB.x, 0, g.NRB.x, h), src, strip);
     else TileAlongX(bottom, 0, DW, 0, src, strip);
@@ -128,7 +134,7 @@ TFramePieces CreateFramePieces(int DW, int DH, const TRect& S, const TBitmap& P,
   const int64_t v = int64_t{DH} - pieces.Bottom.Height() - pieces.Top.Height();
   if (NC.left > 0 && v > 0 && g.LB.y > g.LT.y) {
     TBitmap& left = pieces.Left;
-    left = NewPicture(NC.left, To32(v));
+    left = NewPicture(Fit(NC.left, DW), To32(v));
     const TRect strip = s(0, g.LT.y, NC.left, g.LB.y);
     if (stretch.Left) CopyRect(left, R(0, int64_t{g.LT.y} - C.top, NC.left, v + g.LB.y - C.bottom), src, strip);
     else TileAlongY(left, 0, v, 0, src, strip);
@@ -140,7 +146,7 @@ TFramePieces CreateFramePieces(int DW, int DH, const TRect& S, const TBitmap& P,
   const int64_t w = int64_t{DW} - NC.right;
   if (w >= 1 && v >= 1 && int64_t{g.RB.y} - g.RT.y >= 1) {
     TBitmap& right = pieces.Right;
-    right = NewPicture(To32(w), To32(v));
+    right = NewPicture(Fit(w, DW), To32(v));
     const TRect strip = s(C.right, g.RT.y, SW, g.RB.y);
     if (stretch.Right) CopyRect(right, R(0, int64_t{g.RT.y} - C.top, w, v + g.RB.y - C.bottom), src, strip);
     else TileAlongY(right, 0, v, 0, src, strip);

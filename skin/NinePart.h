@@ -49,7 +49,9 @@ void DrawTiledNinePart(TBitmap& dest, int DW, int DH, const TRect& S, const TBit
                        bool fillClient);
 
 // The four border pieces of a skinned window DW x DH wide; a piece that
-// cannot be made (no size or no middle strip) stays empty (0 x 0).
+// cannot be made (no size or no middle strip) stays empty (0 x 0). A piece
+// is never larger than the window (extra rows or columns could not be
+// seen).
 struct TFramePieces {
   TBitmap Top, Bottom, Left, Right;
 };

@@ -174,13 +174,13 @@ void TSkinData::FormInfoFields(TSkinFieldVisitor& v) {
 }
 
 void TSkinData::ReadRecordList(const TSkinIni& ini, const char* section, bool objects) {
-  const int32_t count = ini.ReadInteger(section, "count", 0);
+  // Entries past the section's own lines would all be empty and skipped:
+  // stop there, so a damaged count cannot keep us counting for seconds.
+  const int64_t count =
+      std::min<int64_t>(ini.ReadInteger(section, "count", 0), static_cast<int64_t>(ini.SectionSize(section)));
   for (int32_t i = 0; i < count; ++i) {
     const std::string entry = ini.ReadString(section, std::to_string(i), "");
     const size_t colon = entry.find(':');
-    // A huge count over a short list: the entries past the text are all
-    // empty and skipped; stop instead of counting through them.
-    if (colon == std::string::npos && !ini.ValueExists(section, std::to_string(i)) && i > 0xFFFF) break;
     if (colon == std::string::npos) continue;
     std::string name = entry.substr(0, colon);
     const std::string kind = entry.substr(colon + 1);

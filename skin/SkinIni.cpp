@@ -199,13 +199,20 @@ void TSkinIni::WriteString(std::string_view section, std::string_view key, std::
   if (s == nullptr) {
     sections_.push_back(TSection{std::string(section), {}, {}});
     s = &sections_.back();
+    // Keep the section hash current rather than rebuilding it per write.
+    sectionBuckets_[HashName(UpperCase8(section))].push_back(static_cast<int>(sections_.size() - 1));
   }
   if (const TEntry* found = FindEntry(*s, key)) {
     const_cast<TEntry*>(found)->value = std::string(value);
-  } else {
-    s->entries.push_back(TEntry{std::string(key), std::string(value), true});
+    return;
   }
-  Invalidate();
+  s->entries.push_back(TEntry{std::string(key), std::string(value), true});
+  s->keyBuckets[HashName(UpperCase8(key))].push_back(static_cast<int>(s->entries.size() - 1));
+}
+
+size_t TSkinIni::SectionSize(std::string_view section) const {
+  const TSection* s = FindSection(section);
+  return s == nullptr ? 0 : s->entries.size();
 }
 
 void TSkinIni::WriteInteger(std::string_view section, std::string_view key, int32_t value) {
@@ -316,11 +323,11 @@ TStdCommand ReadCommand(const TSkinIni& ini, std::string_view section, std::stri
 void ReadList(const TSkinIni& ini, std::string_view section, std::string_view key, std::vector<std::string>& list) {
   list.clear();
   const int32_t count = ini.ReadInteger(section, std::string(key) + "count", 0);
-  for (int32_t i = 0; i < count; ++i) {
-    // A count far beyond the keys present reads empty texts; stop at the
-    // first gap past the text's own size so a damaged count cannot make us
-    // build millions of entries.
-    if (i > 0x10000 && !ini.ValueExists(section, std::to_string(i))) break;
+  // A list cannot hold more texts than its section has lines: a count
+  // beyond that is damaged, and honouring it would build millions of empty
+  // entries.
+  const int64_t limit = std::min<int64_t>(count, static_cast<int64_t>(ini.SectionSize(section)));
+  for (int32_t i = 0; i < limit; ++i) {
     list.push_back(ini.ReadString(section, std::to_string(i), ""));
   }
 }

@@ -31,6 +31,8 @@ class TSkinIni {
 
   // True when the section exists and has at least one line.
   bool SectionExists(std::string_view section) const;
+  // Number of lines in the section (0 when absent).
+  size_t SectionSize(std::string_view section) const;
   // The value of a key, or nothing when the section or key is absent.
   std::optional<std::string> Find(std::string_view section, std::string_view key) const;
   bool ValueExists(std::string_view section, std::string_view key) const { return Find(section, key).has_value(); }
@@ -87,7 +89,8 @@ TAlignment ReadAlignment(const TSkinIni& ini, std::string_view section, std::str
 TMorphKind ReadMorphKind(const TSkinIni& ini, std::string_view section, std::string_view key);
 TInactiveEffect ReadInactiveEffect(const TSkinIni& ini, std::string_view section, std::string_view key);
 TStdCommand ReadCommand(const TSkinIni& ini, std::string_view section, std::string_view key);
-// Reads key + "count", then the keys "0" to count-1.
+// Reads key + "count", then the keys "0" to count-1 (never more keys than
+// the section has lines).
 void ReadList(const TSkinIni& ini, std::string_view section, std::string_view key, std::vector<std::string>& list);
 
 // Writers in the conventional forms, for SaveToIni.

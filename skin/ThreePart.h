@@ -10,9 +10,9 @@ namespace tavo::skin {
 // Makes dest a DW x SH picture (S being the source rectangle of picture P):
 // S's first leftWidth columns at the left, its last rightWidth columns at
 // the right (each when not 0), and the columns between tiled from
-// leftWidth to DW - rightWidth. The right end is drawn before the middle,
-// so a destination narrower than both ends shows the left end and the
-// middle over it; nothing outside dest is ever touched.
+// leftWidth to DW - rightWidth. In a destination narrower than both ends
+// the right end, drawn second, covers the left one and no middle is laid;
+// nothing outside dest is ever touched.
 void DrawHorizontalThreePart(int leftWidth, int rightWidth, TBitmap& dest, int DW, const tavo::TRect& S,
                              const TBitmap& P);
 

@@ -2,6 +2,8 @@
 // arrive through the message loop of the user-interface thread.
 #pragma once
 
+#include <cstdint>
+
 #include "ui/Component.h"
 
 namespace tavo::ui {
@@ -29,7 +31,7 @@ class TTimer : public TComponent {
 
   unsigned interval_ = 1000;
   bool enabled_ = true;
-  UINT_PTR id_ = 0;
+  uintptr_t id_ = 0;
 };
 
 }  // namespace tavo::ui

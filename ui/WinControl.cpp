@@ -257,6 +257,9 @@ void TWinControl::WndProc(TMessage& m) {
 }
 
 bool TWinControl::HandleMouse(TMessage& m) {
+  // A system control reports clicks through its own notifications; it gets
+  // only the cursor's enter and leave from here.
+  const bool systemClass = defWndProc_ != &DefWindowProcA;
   if (m.Msg == WM_MOUSELEAVE) {
     mouseInWindow_ = false;
     UpdateHover(nullptr);
@@ -274,6 +277,7 @@ bool TWinControl::HandleMouse(TMessage& m) {
     }
     UpdateHover(under);
   }
+  if (systemClass) return false;
   TControl* target = captureControl_ ? captureControl_ : (under && under->Enabled() ? under : nullptr);
   if (!target) target = this;
   TShiftState shift = ShiftStateFromMouse(m.WParam);
@@ -344,7 +348,7 @@ bool TWinControl::HandleSetCursor(TMessage& m) {
   if (reinterpret_cast<HWND>(m.WParam) != handle_ || LOWORD(m.LParam) != HTCLIENT) return false;
   POINT p;
   GetCursorPos(&p);
-  ScreenToClient(handle_, &p);
+  ::ScreenToClient(handle_, &p);
   TControl* c = captureControl_ ? captureControl_ : ControlAtPos(p, true, true);
   TCursor cursor = c && c->Cursor != TCursor::crDefault ? c->Cursor : Cursor;
   if (cursor == TCursor::crDefault) return false;

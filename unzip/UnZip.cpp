@@ -216,7 +216,7 @@ int TUnZip::HandleMessage(int messageID, const std::string& msg1, const std::str
     OnHandleMessage(*this, messageID, msg1, msg2, flags, result);
     return result;
   }
-  return platform::MessageBox(msg1, msg2, flags);
+  return platform::ShowMessageBox(msg1, msg2, flags);
 }
 
 void TUnZip::GetNextDisk(int nextDisk, std::string& fName) {

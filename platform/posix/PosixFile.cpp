@@ -138,7 +138,7 @@ bool ForceDirectories(const std::string& path) {
   return true;
 }
 
-bool DeleteFile(const std::string& path) { return ::unlink(HostPath(path).c_str()) == 0; }
+bool RemoveFile(const std::string& path) { return ::unlink(HostPath(path).c_str()) == 0; }
 
 std::string GetCurrentDir() {
   char buffer[4096];

@@ -105,7 +105,7 @@ std::string EnginePath(const std::string& hostPath) {
 
 void ProcessMessages() {}
 
-int MessageBox(const std::string& /*text*/, const std::string& /*caption*/, unsigned /*flags*/) {
+int ShowMessageBox(const std::string& /*text*/, const std::string& /*caption*/, unsigned /*flags*/) {
   return gMessageBoxAnswer;
 }
 

@@ -138,7 +138,7 @@ bool ForceDirectories(const std::string& path) {
   return CreateDirectoryA(dir.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
-bool DeleteFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+bool RemoveFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
 
 std::string GetCurrentDir() {
   char buffer[MAX_PATH * 2];

@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+// winuser.h maps OemToAnsi onto OemToCharA; ours is a function of its own.
+#undef OemToAnsi
+
 #include "platform/CodePage.h"
 #include "platform/Path.h"
 #include "platform/Ui.h"
@@ -56,7 +59,7 @@ void ProcessMessages() {
   }
 }
 
-int MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
+int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) {
   return MessageBoxA(nullptr, text.c_str(), caption.empty() ? nullptr : caption.c_str(), flags);
 }
 

@@ -152,7 +152,7 @@ TEST(NinePartMask, GrownRegion) {
 
 TEST(NinePartMask, PiecesOfAGrownPart) {
   const TMaskFixture f(40, 30);
-  const TMaskPieces pieces = CreateMaskPieces(40, f.mask, f.placed);
+  const TMaskPieces pieces = CreateMaskPieces(40, 30, f.mask, f.placed);
   EXPECT_EQ(pieces.Top.Width(), 40);      // DW x C.top
   EXPECT_EQ(pieces.Top.Height(), 3);
   EXPECT_EQ(pieces.Bottom.Width(), 40);  // MH - C.bottom
@@ -179,6 +179,21 @@ TEST(NinePartMask, NoRegionCases) {
   const auto clientOnly = NinePartMaskToRegion(40, 30, TBitmap(), f.placed);
   ASSERT_TRUE(clientOnly.has_value());
   EXPECT_EQ(clientOnly->Bounds(), (TRect{2, 3, 38, 28}));
+}
+
+}  // namespace
+}  // namespace tavo::skin
+
+namespace tavo::skin {
+namespace {
+
+TEST(NinePartMask, StripsAreCutToThePart) {
+  const TMaskFixture f(40, 30);
+  TNinePartGeometry g = f.placed;
+  g.C = TRect{2, 1000000000, 23, 1000000001};  // a mask rectangle far below the mask
+  const TMaskPieces pieces = CreateMaskPieces(40, 30, f.mask, g);
+  EXPECT_EQ(pieces.Top.Height(), 30);
+  EXPECT_TRUE(pieces.Bottom.Empty());  // MH - C.bottom < 1
 }
 
 }  // namespace

@@ -169,3 +169,25 @@ TEST(FramePieces, PiecesThatCannotBeMadeStayEmpty) {
 
 }  // namespace
 }  // namespace tavo::skin
+
+namespace tavo::skin {
+namespace {
+
+// Found by fuzzing: a client rectangle reaching far beyond the window asked
+// for pieces gigabytes large. Pieces are cut to the window instead, with
+// the visible pixels unchanged.
+TEST(FramePieces, HugeClientRectangleIsCutToTheWindow) {
+  const TBitmap picture = CoordPicture(50, 60);
+  TNinePartGeometry g = Placed(40, 30);
+  g.NC = TRect{-2000000000, 2000000000, 2000000000, 2000000000};
+  const TFramePieces pieces = CreateFramePieces(40, 30, kS, picture, g, TStretchSides{});
+  EXPECT_EQ(pieces.Top.Width(), 40);
+  EXPECT_EQ(pieces.Top.Height(), 30);
+  EXPECT_EQ(pieces.Top.Pixel(0, 0), Coord(10, 20));
+  EXPECT_TRUE(pieces.Left.Empty());    // NC.left < 1
+  EXPECT_TRUE(pieces.Bottom.Empty());  // DH - NC.bottom < 1
+  EXPECT_TRUE(pieces.Right.Empty());   // no height left below a full-height top piece
+}
+
+}  // namespace
+}  // namespace tavo::skin

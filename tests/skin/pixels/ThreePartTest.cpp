@@ -84,15 +84,18 @@ TEST(VerticalThreePart, TilesTheMiddleRows) {
     for (int x = 0; x < 4; ++x) EXPECT_EQ(dest.Pixel(x, y), Coord(2 + x, 3 + expectedRow[y])) << x << "," << y;
 }
 
-TEST(HorizontalThreePart, DestinationNarrowerThanItsEndsStaysInside) {
+// Narrower than its two 5-pixel ends: the right end, drawn second, covers
+// the left one from column w - 5 on, and the middle span is empty.
+TEST(HorizontalThreePart, DestinationNarrowerThanItsEnds) {
   const TBitmap picture = CoordPicture(30, 10);
-  for (int width : {0, 1, 3, 7}) {
+  for (int width : {0, 1, 3, 7, 10}) {
     TBitmap dest;
     DrawHorizontalThreePart(5, 5, dest, width, TRect{0, 0, 25, 10}, picture);
-    EXPECT_EQ(dest.Width(), width > 0 ? width : 0);
-    if (width == 0) continue;
-    // Column 0 always shows the left end's first column.
-    EXPECT_EQ(dest.Pixel(0, 0), Coord(0, 0));
+    ASSERT_EQ(dest.Width(), width);
+    for (int x = 0; x < width; ++x) {
+      const int sx = x >= width - 5 ? 20 + x - (width - 5) : x;
+      EXPECT_EQ(dest.Pixel(x, 3), Coord(sx, 3)) << width << ":" << x;
+    }
   }
 }
 

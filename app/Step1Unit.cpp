@@ -1,0 +1,105 @@
+// The directory window's layout and handlers.
+#include "app/Step1Unit.h"
+
+#include "app/Step2Unit.h"
+#include "app/Texts.h"
+#include "app/WindowPicture.h"
+
+namespace tavo::app {
+
+TStep1Frm* Step1Frm = nullptr;
+
+namespace {
+
+// Layout at 96 dots per inch. The window font is the one the lists and the
+// edit box take.
+ui::TFormLayout Layout() {
+  ui::TFormLayout layout;
+  layout.Caption = kStep1Caption;
+  layout.ClientWidth = 563;
+  layout.ClientHeight = 262;
+  layout.BorderStyle = ui::TBorderStyle::bsNone;
+  layout.Position = ui::TPosition::poScreenCenter;
+  layout.Color = ui::clBtnFace;
+  layout.Font.Name = "MS Sans Serif";
+  layout.Font.Height = -11;
+  layout.Font.Color = ui::clWindowText;
+  layout.Font.Charset = DEFAULT_CHARSET;
+  return layout;
+}
+
+constexpr int kDirItemHeight = 16;
+constexpr unsigned kArmedInterval = 200;
+
+ui::TFont PromptFont() {
+  ui::TFont font;
+  font.Name = kSongTi;
+  font.Height = -15;
+  font.Color = ui::clWindowText;
+  font.Charset = ANSI_CHARSET;
+  return font;
+}
+
+}  // namespace
+
+TStep1Frm::TStep1Frm()
+    : ui::TForm(Layout()),
+      Label1(*this),
+      Dir1(*this),
+      DriveComboBox1(*this),
+      Edit1(*this),
+      Image1(*this),
+      NEXTStep(*this),
+      mClose(*this) {
+  Step1Frm = this;
+  Label1.SetAutoSize(false);
+  Label1.SetDesignBounds(38, 8, 121, 17);
+  Label1.SetFont(PromptFont());
+  Label1.SetTransparent(true);
+  Label1.SetCaption(kChooseDirectory);
+
+  Dir1.SetDesignBounds(24, 24, 257, 143);
+  Dir1.SetItemHeight(Scale(kDirItemHeight));
+  Dir1.SetTabOrder(0);
+  Dir1.OnChange = [this](ui::TObject& sender) { Dir1Change(sender); };
+
+  DriveComboBox1.SetDesignBounds(24, 176, 257, 19);
+  DriveComboBox1.DirList = &Dir1;
+  DriveComboBox1.SetTabOrder(2);
+
+  Edit1.SetDesignBounds(24, 199, 521, 21);
+  Edit1.SetTabOrder(1);
+
+  Image1.SetDesignBounds(296, 8, 257, 177);
+  Image1.SetStretch(true);
+  Image1.SetPicture(WindowPicture());
+
+  NEXTStep.SetDesignBounds(199, 226, 94, 25);
+  NEXTStep.SetCaption(kNextStep);
+  NEXTStep.OnClick = [this](ui::TObject& sender) { NEXTStepClick(sender); };
+  mClose.SetDesignBounds(315, 226, 94, 25);
+  mClose.SetCaption(kCancel);
+  mClose.OnClick = [this](ui::TObject& sender) { mCloseClick(sender); };
+
+  OnShow = [this](ui::TObject& sender) { FormShow(sender); };
+}
+
+TStep1Frm::~TStep1Frm() {
+  if (Step1Frm == this) Step1Frm = nullptr;
+}
+
+void TStep1Frm::FormShow(ui::TObject&) { Edit1.SetText(Dir1.Directory()); }
+
+void TStep1Frm::Dir1Change(ui::TObject&) { Edit1.SetText(Dir1.Directory()); }
+
+void TStep1Frm::NEXTStepClick(ui::TObject&) {
+  InstallArmed = true;
+  if (!Step2Frm) return;
+  Step2Frm->Timer1.SetInterval(kArmedInterval);
+  Step2Frm->Timer1.SetEnabled(true);
+  Step2Frm->ShowModal();
+}
+
+void TStep1Frm::mCloseClick(ui::TObject&) { Close(); }
+
+}  // namespace tavo::app

@@ -1,0 +1,41 @@
+// The directory window: the user picks the install directory with the
+// directory and drive lists or types it into Edit1, then goes on ("下一步")
+// or back ("取消").
+#pragma once
+
+#include "app/PlainChooser.h"
+#include "app/PlainSpeedButton.h"
+#include "ui/Edit.h"
+#include "ui/Form.h"
+#include "ui/Image.h"
+#include "ui/Label.h"
+
+namespace tavo::app {
+
+class TStep1Frm : public ui::TForm {
+ public:
+  TStep1Frm();
+  ~TStep1Frm() override;
+
+  ui::TLabel Label1;
+  TPlainDirectoryList Dir1;
+  TPlainDriveList DriveComboBox1;
+  ui::TEdit Edit1;
+  ui::TImage Image1;
+  TPlainSpeedButton NEXTStep;
+  TPlainSpeedButton mClose;
+
+  // Each showing: Edit1 takes Dir1's current directory.
+  void FormShow(ui::TObject& sender);
+  // Dir1 moved to another directory: Edit1 follows.
+  void Dir1Change(ui::TObject& sender);
+  // "下一步": arms the installation and shows the status window, whose
+  // timer starts the run 200 ms later.
+  void NEXTStepClick(ui::TObject& sender);
+  // "取消": back to the splash window.
+  void mCloseClick(ui::TObject& sender);
+};
+
+extern TStep1Frm* Step1Frm;
+
+}  // namespace tavo::app
