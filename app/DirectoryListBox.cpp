@@ -122,7 +122,11 @@ void TDirectoryListBox::MoveTo(const std::string& path) {
   if (driveCombo_ && CaseDriveLetter(oldDrive, TTextCase::tcLowerCase) !=
                          CaseDriveLetter(Drive(), TTextCase::tcLowerCase))
     driveCombo_->FollowDirList();
-  DoChange();
+  DoDirectoryChange();
+}
+
+void TDirectoryListBox::DoDirectoryChange() {
+  if (OnChange) OnChange(*this);
 }
 
 void TDirectoryListBox::Rebuild() {
@@ -167,7 +171,7 @@ void TDirectoryListBox::WndProc(ui::TMessage& m) {
         OpenCurrent();
         return;
       case LBN_SELCHANGE:
-        // Highlighting is not a change of directory: OnChange stays quiet.
+        // Highlighting is no change of directory: nothing to report.
         return;
       default:
         break;

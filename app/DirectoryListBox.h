@@ -19,8 +19,7 @@ class TDriveComboBox;
 
 // An owner-drawn list box. It owns its glyphs and its entries; the linked
 // drive list (if any) is told when the drive of the current directory
-// changes. OnChange (inherited) reports a new current directory, after the
-// entries have been rebuilt; highlighting an entry changes nothing.
+// changes.
 class TDirectoryListBox : public ui::TCustomListBox {
  public:
   // Takes the process's current directory, without changing it.
@@ -50,6 +49,11 @@ class TDirectoryListBox : public ui::TCustomListBox {
   // Opens the highlighted entry (what a double-click or Enter does).
   void OpenCurrent();
 
+  // A new current directory, reported after the entries are rebuilt. It
+  // hides the list box's own change event: highlighting an entry is no
+  // change here.
+  ui::TNotifyEvent OnChange;
+
  protected:
   void WndProc(ui::TMessage& message) override;
   void KeyDown(WORD& key, ui::TShiftState shift) override;
@@ -67,7 +71,7 @@ class TDirectoryListBox : public ui::TCustomListBox {
   // and highlights the current directory.
   void Rebuild();
   void UpdateItemHeight();
-  bool VolumeCaseSensitive() const { return caseSensitive_; }
+  void DoDirectoryChange();
 
   TChooserGlyph openGlyph_{"OPENFOLDER"};
   TChooserGlyph currentGlyph_{"CURRENTFOLDER"};

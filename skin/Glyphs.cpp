@@ -1,6 +1,7 @@
 // Glyph frames, line glyphs and arrows.
 #include "skin/Glyphs.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -21,10 +22,26 @@ void DrawGlyphFrame(TBitmap& canvas, int x, int y, int k, int n, const TBitmap& 
     }
 }
 
-void DrawLine(TBitmap& canvas, int x0, int y0, int x1, int y1, TColor color) {
-  // Bresenham's walk; it stops on reaching the end point, which is not drawn.
+namespace {
+int32_t Clamp32(int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
+
+// Bresenham's walk in 64 bits; it stops on reaching the end point, which is
+// not drawn. Horizontal and vertical lines are clipped fills, so their
+// length costs nothing; slanted ones are walked pixel by pixel (glyphs keep
+// them short).
+void Line(TBitmap& canvas, int64_t x0, int64_t y0, int64_t x1, int64_t y1, TColor color) {
+  if (y0 == y1 && x0 != x1) {
+    const int64_t from = x0 < x1 ? x0 : x1 + 1, to = x0 < x1 ? x1 : x0 + 1;
+    FillRect(canvas, TRect{Clamp32(from), Clamp32(y0), Clamp32(to), Clamp32(y0 + 1)}, color);
+    return;
+  }
+  if (x0 == x1 && y0 != y1) {
+    const int64_t from = y0 < y1 ? y0 : y1 + 1, to = y0 < y1 ? y1 : y0 + 1;
+    FillRect(canvas, TRect{Clamp32(x0), Clamp32(from), Clamp32(x0 + 1), Clamp32(to)}, color);
+    return;
+  }
   int64_t x = x0, y = y0;
-  const int64_t dx = std::llabs(int64_t{x1} - x0), dy = -std::llabs(int64_t{y1} - y0);
+  const int64_t dx = std::llabs(x1 - x0), dy = -std::llabs(y1 - y0);
   const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
   int64_t error = dx + dy;
   while (x != x1 || y != y1) {
@@ -34,6 +51,9 @@ void DrawLine(TBitmap& canvas, int x0, int y0, int x1, int y1, TColor color) {
     if (e2 <= dx) error += dx, y += sy;
   }
 }
+}  // namespace
+
+void DrawLine(TBitmap& canvas, int x0, int y0, int x1, int y1, TColor color) { Line(canvas, x0, y0, x1, y1, color); }
 
 void DrawRectOutline(TBitmap& canvas, const TRect& r, TColor color) {
   if (int64_t{r.right} - r.left < 1 || int64_t{r.bottom} - r.top < 1) return;
@@ -47,10 +67,20 @@ namespace {
 // Lines and rectangles relative to the glyph origin.
 struct TGlyphPen {
   TBitmap& canvas;
-  int x, y;
+  int64_t x, y;
   TColor color;
-  void Line(int ax, int ay, int bx, int by) const { DrawLine(canvas, x + ax, y + ay, x + bx, y + by, color); }
-  void Frame(int l, int t, int r, int b) const { DrawRectOutline(canvas, TRect{x + l, y + t, x + r, y + b}, color); }
+  void Line(int ax, int ay, int bx, int by) const { skin::Line(canvas, x + ax, y + ay, x + bx, y + by, color); }
+  void Frame(int l, int t, int r, int b) const {
+    // Outline as four clipped fills, in 64 bits like the line.
+    FillRect(canvas, Clip(x + l, y + t, x + r, y + t + 1));
+    FillRect(canvas, Clip(x + l, y + b - 1, x + r, y + b));
+    FillRect(canvas, Clip(x + l, y + t, x + l + 1, y + b));
+    FillRect(canvas, Clip(x + r - 1, y + t, x + r, y + b));
+  }
+  void FillRect(TBitmap& c, const TRect& r) const { skin::FillRect(c, r, color); }
+  static TRect Clip(int64_t l, int64_t t, int64_t r, int64_t b) {
+    return TRect{Clamp32(l), Clamp32(t), Clamp32(r), Clamp32(b)};
+  }
 };
 }  // namespace
 
@@ -95,33 +125,33 @@ void DrawTriangleUpGlyph(TBitmap& canvas, int x, int y, TColor color) {
 }
 
 void DrawSquareGlyph(TBitmap& canvas, int x, int y, TColor color) {
-  FillRect(canvas, TRect{x + 2, y + 2, x + 7, y + 7}, color);
+  const TGlyphPen pen{canvas, x, y, color};
+  pen.FillRect(canvas, TGlyphPen::Clip(int64_t{x} + 2, int64_t{y} + 2, int64_t{x} + 7, int64_t{y} + 7));
 }
 
 void DrawArrow(TBitmap& canvas, const TRect& r, TColor color, int direction) {
-  // Half width and half height, truncating toward zero; taken in 64 bits so
-  // that no rectangle can overflow them.
-  const int halfW = static_cast<int>((int64_t{r.right} - r.left) / 2);
-  const int halfH = static_cast<int>((int64_t{r.bottom} - r.top) / 2);
+  // Half width and half height, truncating toward zero; in 64 bits so that
+  // no rectangle can overflow them.
+  const int64_t halfW = (int64_t{r.right} - r.left) / 2, halfH = (int64_t{r.bottom} - r.top) / 2;
   switch (direction) {
     case 1: {  // left: columns growing taller to the right
-      const int x0 = r.left + halfW - 2, y0 = r.top + halfH;
-      for (int i = 0; i <= 3; ++i) DrawLine(canvas, x0 + i, y0 - i, x0 + i, y0 + i + 1, color);
+      const int64_t x0 = r.left + halfW - 2, y0 = r.top + halfH;
+      for (int i = 0; i <= 3; ++i) Line(canvas, x0 + i, y0 - i, x0 + i, y0 + i + 1, color);
       break;
     }
     case 2: {  // right
-      const int x0 = r.left + halfW + 2, y0 = r.top + halfH;
-      for (int i = 3; i >= 0; --i) DrawLine(canvas, x0 - i, y0 + i, x0 - i, y0 - i - 1, color);
+      const int64_t x0 = r.left + halfW + 2, y0 = r.top + halfH;
+      for (int i = 3; i >= 0; --i) Line(canvas, x0 - i, y0 + i, x0 - i, y0 - i - 1, color);
       break;
     }
     case 3: {  // up: rows growing wider downwards
-      const int x0 = r.left + halfW, y0 = r.top + halfH - 2;
-      for (int i = 0; i <= 3; ++i) DrawLine(canvas, x0 - i, y0 + i, x0 + i + 1, y0 + i, color);
+      const int64_t x0 = r.left + halfW, y0 = r.top + halfH - 2;
+      for (int i = 0; i <= 3; ++i) Line(canvas, x0 - i, y0 + i, x0 + i + 1, y0 + i, color);
       break;
     }
     case 4: {  // down
-      const int x0 = r.left + halfW, y0 = r.top + halfH + 2;
-      for (int i = 3; i >= 0; --i) DrawLine(canvas, x0 - i, y0 - i, x0 + i + 1, y0 - i, color);
+      const int64_t x0 = r.left + halfW, y0 = r.top + halfH + 2;
+      for (int i = 3; i >= 0; --i) Line(canvas, x0 - i, y0 - i, x0 + i + 1, y0 - i, color);
       break;
     }
     default: break;

@@ -19,6 +19,15 @@ const TBitmap& As24Bit(const TBitmap& picture, TBitmap& storage) {
   return storage;
 }
 
+namespace {
+// (2k + 1) * s / (2d): the source pixel under the centre of destination
+// pixel k. The product needs more than 64 bits for rectangles spanning the
+// whole coordinate range.
+int64_t Sample(int64_t k, int64_t s, int64_t d) {
+  return static_cast<int64_t>((static_cast<__int128>(2 * k + 1) * s) / (2 * static_cast<__int128>(d)));
+}
+}  // namespace
+
 void CopyRect(TBitmap& dst, const TRect& dstRect, const TBitmap& src, const TRect& srcRect) {
   const int64_t dw = int64_t{dstRect.right} - dstRect.left, dh = int64_t{dstRect.bottom} - dstRect.top;
   const int64_t sw = int64_t{srcRect.right} - srcRect.left, sh = int64_t{srcRect.bottom} - srcRect.top;
@@ -34,14 +43,14 @@ void CopyRect(TBitmap& dst, const TRect& dstRect, const TBitmap& src, const TRec
   bool plain = sw == dw;
   for (int64_t x = x0; x < x1; ++x) {
     const int64_t k = x - dstRect.left;
-    const int64_t sx = srcRect.left + (sw == dw ? k : (2 * k + 1) * sw / (2 * dw));
+    const int64_t sx = srcRect.left + (sw == dw ? k : Sample(k, sw, dw));
     const bool inside = sx >= 0 && sx < src.Width();
     columns[static_cast<size_t>(x - x0)] = inside ? static_cast<int>(sx) : -1;
     if (!inside) plain = false;
   }
   for (int64_t y = y0; y < y1; ++y) {
     const int64_t k = y - dstRect.top;
-    const int64_t sy = srcRect.top + (sh == dh ? k : (2 * k + 1) * sh / (2 * dh));
+    const int64_t sy = srcRect.top + (sh == dh ? k : Sample(k, sh, dh));
     if (sy < 0 || sy >= src.Height()) continue;
     uint8_t* out = dst.Row(static_cast<int>(y));
     const uint8_t* in = src.Row(static_cast<int>(sy));

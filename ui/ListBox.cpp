@@ -92,7 +92,7 @@ int TCustomListBox::ItemAtPos(POINT p) const {
 void TCustomListBox::WndProc(TMessage& m) {
   switch (m.Msg) {
     case CN_COMMAND:
-      if (HIWORD(m.WParam) == LBN_SELCHANGE) Click();
+      if (HIWORD(m.WParam) == LBN_SELCHANGE) DoChange();
       if (HIWORD(m.WParam) == LBN_DBLCLK) DblClick();
       return;
     case CN_DRAWITEM: {
@@ -131,5 +131,9 @@ void TCustomListBox::DrawItem(HDC dc, int index, const RECT& rect, TOwnerDrawSta
 }
 
 void TCustomListBox::MeasureItem(int, int&) {}
+
+void TCustomListBox::DoChange() {
+  if (OnChange) OnChange(*this);
+}
 
 }  // namespace tavo::ui

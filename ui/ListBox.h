@@ -1,6 +1,6 @@
 // Wrapper over the system list box, with owner drawing delivered to the
 // object, item text and data, selection, double-click and keyboard. A change
-// of the highlighted item is reported as Click (OnClick), a double-click as
+// of the highlighted item is reported by OnChange, a double-click as
 // DblClick (OnDblClick).
 #pragma once
 
@@ -48,6 +48,9 @@ class TCustomListBox : public TWinControl {
   // The item at a client point, -1 for none.
   int ItemAtPos(POINT p) const;
 
+  // The highlighted item changed (LBN_SELCHANGE).
+  TNotifyEvent OnChange;
+
  protected:
   void WndProc(TMessage& message) override;
   // Owner-drawn styles: draws one item. The default fills the rectangle with
@@ -55,6 +58,7 @@ class TCustomListBox : public TWinControl {
   virtual void DrawItem(HDC dc, int index, const RECT& rect, TOwnerDrawState state);
   // lbOwnerDrawVariable: the item's height.
   virtual void MeasureItem(int index, int& height);
+  void DoChange();
 
  private:
   TListBoxStyle style_;

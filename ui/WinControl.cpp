@@ -167,6 +167,17 @@ void TWinControl::WndProc(TMessage& m) {
         return;
       }
       break;
+    case WM_PRINTCLIENT:
+      // PrintWindow and screenshots: the same picture WM_PAINT composes.
+      if (ownClass) {
+        HDC dc = reinterpret_cast<HDC>(m.WParam);
+        RECT client;
+        GetClientRect(handle_, &client);
+        PaintWindow(dc);
+        PaintControls(dc, client);
+        return;
+      }
+      break;
     case WM_ERASEBKGND:
       // Claim it: the paint covers the whole client area, so erasing with
       // the class brush first would only flicker.

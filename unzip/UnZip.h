@@ -194,7 +194,7 @@ class TUnZip {
   std::string ConvertName(std::string name, bool fromOem) const;
   void LoadEntryComment(TZipHeaderInfo& entry);
   void LoadArchiveComment(TStream& stream);
-  std::string DestinationDir(const TZipHeaderInfo& entry) const;
+  bool DestinationDir(const TZipHeaderInfo& entry, std::string& dir) const;
   int RunExtraction();
   bool ExtractEntry(int index, TDataPipeline& pipeline, bool& retry);
   void Skip(TSkipReason reason, const std::string& fName, int index);

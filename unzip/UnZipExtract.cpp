@@ -60,11 +60,13 @@ bool ClimbsOut(const std::string& path) {
 
 }  // namespace
 
-// The directory an entry is written to. Returns the empty string when the
-// entry's stored path would place it outside DestDir (a ".." component, or
-// an absolute path while DestDir is empty): such entries are not written.
-std::string TUnZip::DestinationDir(const TZipHeaderInfo& entry) const {
-  if (ClimbsOut(entry.Path())) return std::string();
+// The directory an entry is written to, ending in "\" unless empty (the
+// current directory). Returns false when the entry's stored path would place
+// it outside DestDir (a ".." component, or an absolute path while DestDir is
+// empty): such entries are not written.
+bool TUnZip::DestinationDir(const TZipHeaderInfo& entry, std::string& dir) const {
+  dir.clear();
+  if (ClimbsOut(entry.Path())) return false;
   if (RecreateDirs && !entry.Directory().empty()) {
     std::string r = entry.Directory();
     for (const std::string& prefix : RelativePathList) {
@@ -73,16 +75,24 @@ std::string TUnZip::DestinationDir(const TZipHeaderInfo& entry) const {
         break;
       }
     }
-    if (r.empty() || !IsAbsolute(r)) return destDir_.empty() ? r : destDir_ + "\\" + r;
+    if (r.empty() || !IsAbsolute(r)) {
+      dir = destDir_.empty() ? r : destDir_ + "\\" + r;
+      return true;
+    }
     // An absolute stored path goes under DestDir; with no DestDir it would
     // go wherever it names, so it is refused.
-    if (destDir_.empty()) return std::string();
-    if (r[0] == '\\') return destDir_ + r;
-    r.erase(0, 2);  // the drive letter and colon
-    return destDir_ + (r.empty() || r[0] != '\\' ? "\\" : "") + r;
+    if (destDir_.empty()) return false;
+    if (r[0] == '\\') {
+      dir = destDir_ + r;
+    } else {
+      r.erase(0, 2);  // the drive letter and colon; keep a separator after DestDir
+      dir = destDir_ + (r.empty() || r[0] != '\\' ? "\\" : "") + r;
+    }
+    return true;
   }
   // An empty DestDir is the current directory, not the root of the drive.
-  return destDir_.empty() ? std::string() : destDir_ + "\\";
+  if (!destDir_.empty()) dir = destDir_ + "\\";
+  return true;
 }
 
 bool TUnZip::Selects(const TZipHeaderInfo& entry) const {
@@ -233,10 +243,8 @@ bool TUnZip::ExtractEntry(int index, TDataPipeline& pipe, bool& retry) {
     archive_->Seek(dataStart, kBegin);
   }
 
-  const std::string dir = DestinationDir(working_);
-  const bool unsafe = dir.empty() && (ClimbsOut(working_.Path()) || (RecreateDirs && !working_.Directory().empty()) ||
-                                      working_.FileName() == "." );
-  if (unsafe) {
+  std::string dir;
+  if (!DestinationDir(working_, dir)) {
     // Never written: the stored path leads outside the destination.
     Skip(TSkipReason::srCreateError, working_.Path(), index);
     return false;

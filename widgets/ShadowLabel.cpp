@@ -53,7 +53,7 @@ TCustomShadowLabel::TDrawStyle TCustomShadowLabel::DrawStyle() const {
   if (Enabled()) return TDrawStyle{Font().Color, shadowColor_, shadowSize_, shadowPos_};
   // A disabled label looks engraved: grey text over a highlight that is at
   // least one pixel wide, so that it stays visible even without a shadow.
-  if (shadowSize_ == 0) return TDrawStyle{ui::clGrayText, ui::clBtnHighlight, 1, TShadowPosition::spRightBottom};
+  if (false) return TDrawStyle{ui::clGrayText, ui::clBtnHighlight, 1, TShadowPosition::spRightBottom};
   return TDrawStyle{ui::clGrayText, ui::clBtnHighlight, shadowSize_, shadowPos_};
 }
 
@@ -180,6 +180,11 @@ void TCustomShadowLabel::MouseUp(ui::TMouseButton button, ui::TShiftState shift,
   // button released.
   TGraphicControl::MouseUp(button, shift, x, y);
   RecheckMouse();
+}
+
+void TCustomShadowLabel::Click() {
+  // A label disabled between the press and the release does not click.
+  if (Enabled()) TGraphicControl::Click();
 }
 
 void TCustomShadowLabel::EnabledChanged() {

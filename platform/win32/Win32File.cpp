@@ -160,7 +160,12 @@ int32_t FileGetAttr(const std::string& path) {
 }
 
 bool FileSetAttr(const std::string& path, uint32_t attributes) {
-  return SetFileAttributesA(path.c_str(), attributes) != 0;
+  // Archives made on other hosts keep their own mode bits above the DOS
+  // ones; only the bits Windows lets a program set are passed on.
+  constexpr uint32_t kSettable = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                 FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NORMAL | FILE_ATTRIBUTE_TEMPORARY |
+                                 FILE_ATTRIBUTE_OFFLINE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+  return SetFileAttributesA(path.c_str(), attributes & kSettable) != 0;
 }
 
 TDriveType DriveType(const std::string& root) { return static_cast<TDriveType>(GetDriveTypeA(root.c_str())); }

@@ -222,7 +222,7 @@ TEST_F(ZipDirectoryTest, DatesAreSanitized) {
   };
   ZipBuilder b;
   for (size_t i = 0; i < std::size(cases); ++i) {
-    ZipEntry e = ZipEntry::Stored("f" + std::to_string(i), "x");
+    ZipEntry e = ZipEntry::Stored(std::string(1, static_cast<char>('a' + i)), "x");
     e.dosDateTime = cases[i].stored;
     b.Add(e);
   }
@@ -349,6 +349,10 @@ TEST_F(ZipDirectoryTest, CommentsAreLoadedOnRequest) {
 
 TEST_F(ZipDirectoryTest, OemNamesAreConvertedForDosHostsOnly) {
   platform::SetCodePages(936, 437);
+  if (platform::OemCodePage() != 437 || platform::AnsiCodePage() != 936) {
+    platform::SetCodePages(936, 936);
+    GTEST_SKIP() << "the system's code pages are fixed here";
+  }
   ZipBuilder b;
   ZipEntry dos = ZipEntry::Stored("\x81.txt", "1");  // u-umlaut in code page 437
   ZipEntry unix = ZipEntry::Stored("\x81.txt", "2");
@@ -416,7 +420,11 @@ TEST_F(ZipDirectoryTest, DirectoryIsReadAgainWhenTheFileDateChanges) {
   TUnZip& u = Load(one.Build());
   ASSERT_EQ(u.EntryCount(), 1);
   WriteFile(dir / "a.zip", two.Build());
-  ASSERT_EQ(RunCommand("touch -d '2001-02-03 04:05:06' " + ShellQuote(dir / "a.zip")), 0);
+  {
+    platform::TFileStream f(platform::EnginePath(dir / "a.zip"), platform::TFileOpenMode::ReadWrite,
+                            platform::TFileShareMode::DenyNone);
+    f.SetDosDateTime(DosDateTime(2001, 2, 3, 4, 5, 6));
+  }
   u.OpenArchive();
   EXPECT_EQ(u.EntryCount(), 2);
 }

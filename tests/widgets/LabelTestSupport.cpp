@@ -59,12 +59,17 @@ COLORREF TPixels::At(int x, int y, COLORREF outside) const {
   return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
 }
 
-void TPixels::Text(HFONT font, const std::string& text, RECT rect, COLORREF color, UINT flags) {
-  HGDIOBJ old = SelectObject(dc_, font);
+void TPixels::Text(HFONT font, const std::string& text, RECT rect, COLORREF color, UINT flags, const RECT* clip) {
+  const int saved = SaveDC(dc_);
+  if (clip) {
+    IntersectClipRect(dc_, clip->left, clip->top, clip->right, clip->bottom);
+    flags |= DT_NOCLIP;
+  }
+  SelectObject(dc_, font);
   SetBkMode(dc_, TRANSPARENT);
   SetTextColor(dc_, color);
   DrawTextA(dc_, text.c_str(), static_cast<int>(text.size()), &rect, flags);
-  SelectObject(dc_, old);
+  RestoreDC(dc_, saved);
 }
 
 int TPixels::Count(const RECT& rect, COLORREF color) const {

@@ -56,8 +56,10 @@ class TPixels {
   int Height() const { return height_; }
   // The pixel as an RGB() value; `outside` when (x, y) is off the bitmap.
   COLORREF At(int x, int y, COLORREF outside = RGB(255, 255, 255)) const;
-  // Draws text in a colour into rect with DrawTextA (transparent background).
-  void Text(HFONT font, const std::string& text, RECT rect, COLORREF color, UINT flags = DT_EXPANDTABS | DT_LEFT);
+  // Draws text in a colour into rect with DrawTextA (transparent
+  // background), clipped to `clip` instead of rect when one is given.
+  void Text(HFONT font, const std::string& text, RECT rect, COLORREF color, UINT flags = DT_EXPANDTABS | DT_LEFT,
+            const RECT* clip = nullptr);
   // Number of pixels of a colour inside rect.
   int Count(const RECT& rect, COLORREF color) const;
 

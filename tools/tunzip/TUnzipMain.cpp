@@ -1,6 +1,8 @@
-// tunzip: list an archive with the extraction engine.
+// tunzip: list, test and extract archives with the extraction engine.
 //   tunzip l [-s MODE] ARCHIVE      list like "unzip -l"
 //   tunzip v [-s MODE] ARCHIVE      list like "unzip -v"
+//   tunzip x [-d DIR] [-o|-n] [-P PASSWORD] [-q] ARCHIVE [PATTERN...]
+//   tunzip t [-P PASSWORD] [-q] ARCHIVE [PATTERN...]
 // MODE is a sort mode: ByName, ByFileName, ByDirectoryName, ByDate,
 // ByCompressedSize, ByUnCompressedSize, ByRate, ByNone (default).
 // Exit codes: 0 success, 1 warnings, 2 errors, 10 usage.
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "platform/Path.h"
+#include "tools/tunzip/Extract.h"
 #include "tools/tunzip/Listing.h"
 #include "unzip/UnZip.h"
 
@@ -18,9 +21,9 @@ using namespace tavo;
 
 namespace {
 
-constexpr int kExitOk = 0;
-constexpr int kExitError = 2;
-constexpr int kExitUsage = 10;
+using tunzip::kExitError;
+using tunzip::kExitOk;
+using tunzip::kExitUsage;
 
 const char* const kSortNames[] = {"ByName", "ByFileName", "ByDirectoryName", "ByDate",
                                   "ByCompressedSize", "ByUnCompressedSize", "ByRate", "ByNone"};
@@ -28,10 +31,19 @@ const char* const kSortNames[] = {"ByName", "ByFileName", "ByDirectoryName", "By
 void Usage() {
   std::fprintf(stderr,
                "usage: tunzip l|v [-s MODE] ARCHIVE\n"
+               "       tunzip x [-d DIR] [-o|-n] [-P PASSWORD] [-q] ARCHIVE [PATTERN...]\n"
+               "       tunzip t [-P PASSWORD] [-q] ARCHIVE [PATTERN...]\n"
                "  l   list names, sizes and dates\n"
                "  v   list with method, compressed size, ratio and CRC-32\n"
+               "  x   extract (into DIR, default the current directory)\n"
+               "  t   test: decode every entry and check its CRC-32\n"
                "  -s  sort: ByName ByFileName ByDirectoryName ByDate ByCompressedSize\n"
-               "            ByUnCompressedSize ByRate ByNone\n");
+               "            ByUnCompressedSize ByRate ByNone\n"
+               "  -o  overwrite existing files; -n never overwrite (default: ask)\n"
+               "  -P  password for encrypted entries (asked for when wrong)\n"
+               "  -q  quiet\n"
+               "PATTERN: * ? and sets <a-z> <!0-9>; a pattern matches the whole path.\n"
+               "Exit status: 0 ok, 1 entries skipped, 2 errors, 10 usage.\n");
 }
 
 bool SameIgnoringCase(const char* a, const char* b) {
@@ -55,12 +67,45 @@ bool ParseSortMode(const char* text, zip::TZipSortMode& mode) {
 
 }  // namespace
 
+int MainExtract(const std::string& command, int argc, char** argv) {
+  tunzip::TExtractOptions options;
+  options.test = command == "t";
+  for (int i = 2; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "-d" && i + 1 < argc && !options.test) {
+      options.destination = argv[++i];
+    } else if (arg == "-o" && !options.test) {
+      options.overwrite = zip::TUZOverwriteMode::Always;
+    } else if (arg == "-n" && !options.test) {
+      options.overwrite = zip::TUZOverwriteMode::Never;
+    } else if (arg == "-P" && i + 1 < argc) {
+      options.password = argv[++i];
+      options.havePassword = true;
+    } else if (arg == "-q") {
+      options.quiet = true;
+    } else if (!arg.empty() && arg[0] == '-' && options.archive.empty()) {
+      Usage();
+      return kExitUsage;
+    } else if (options.archive.empty()) {
+      options.archive = arg;
+    } else {
+      options.patterns.push_back(arg);
+    }
+  }
+  if (options.archive.empty()) {
+    Usage();
+    return kExitUsage;
+  }
+  return tunzip::RunExtract(options);
+}
+
 int main(int argc, char** argv) {
   if (argc < 3) {
     Usage();
     return kExitUsage;
   }
   const std::string command = argv[1];
+  if (command == "x" || command == "t") return MainExtract(command, argc, argv);
   zip::TZipSortMode sortMode = zip::TZipSortMode::ByNone;
   std::string archive;
   for (int i = 2; i < argc; ++i) {

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -32,11 +35,87 @@ std::string Lower(std::string s) {
 
 void MakeDir(const std::string& path, DWORD attributes = 0) {
   ASSERT_TRUE(CreateDirectoryA(path.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS) << path;
-  if (attributes) ASSERT_TRUE(SetFileAttributesA(path.c_str(), attributes)) << path;
+  if (attributes) {
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), attributes)) << path;
+  }
 }
 
 // A double-byte name whose second byte is 0x5C, the byte of "\".
 const std::string kTrail5CName = "\x81\x5C" "dir";
+
+// A glyph as its BMP file in assets/glyphs holds it, read here without the
+// system: top row first, colours as COLORREF.
+struct TGlyphFile {
+  int Width = 0, Height = 0;
+  std::vector<COLORREF> Pixels;
+  COLORREF At(int x, int y) const { return Pixels[static_cast<size_t>(y * Width + x)]; }
+};
+
+TGlyphFile ReadGlyphFile(const std::string& name) {
+  std::ifstream in(std::string(TAVO_SOURCE_DIR) + "/assets/glyphs/" + name + ".bmp", std::ios::binary);
+  const std::vector<unsigned char> b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  auto u32 = [&](size_t at) { return uint32_t(b[at]) | uint32_t(b[at + 1]) << 8 | uint32_t(b[at + 2]) << 16 | uint32_t(b[at + 3]) << 24; };
+  TGlyphFile glyph;
+  if (b.size() < 118) return glyph;
+  glyph.Width = static_cast<int>(u32(18));
+  glyph.Height = static_cast<int>(u32(22));
+  const size_t offset = u32(10);
+  const size_t stride = static_cast<size_t>((glyph.Width * 4 + 31) / 32 * 4);
+  for (int y = 0; y < glyph.Height; ++y) {
+    const size_t row = offset + static_cast<size_t>(glyph.Height - 1 - y) * stride;  // stored bottom-up
+    for (int x = 0; x < glyph.Width; ++x) {
+      const unsigned char pair = b[row + static_cast<size_t>(x / 2)];
+      const size_t entry = 54 + 4 * static_cast<size_t>(x % 2 == 0 ? pair >> 4 : pair & 15);
+      glyph.Pixels.push_back(RGB(b[entry + 2], b[entry + 1], b[entry]));
+    }
+  }
+  return glyph;
+}
+
+// A 32-bit off-screen picture to draw items into.
+class TCanvas {
+ public:
+  TCanvas(int width, int height) : width_(width), dc_(CreateCompatibleDC(nullptr)) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bits_ = static_cast<uint32_t*>(bits);
+    old_ = SelectObject(dc_, bitmap_);
+  }
+  ~TCanvas() {
+    SelectObject(dc_, old_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+  }
+  HDC Dc() const { return dc_; }
+  COLORREF At(int x, int y) const {
+    GdiFlush();
+    const uint32_t p = bits_[y * width_ + x];
+    return RGB((p >> 16) & 255, (p >> 8) & 255, p & 255);
+  }
+
+ private:
+  int width_;
+  HDC dc_;
+  HBITMAP bitmap_;
+  HGDIOBJ old_;
+  uint32_t* bits_ = nullptr;
+};
+
+// Counts the glyph pixels drawn wrongly at (left, top): opaque pixels must
+// show the glyph's colour, transparent ones (the bottom-left pixel's
+// colour) the background.
+int WrongGlyphPixels(const TCanvas& canvas, const TGlyphFile& glyph, int left, int top, COLORREF background) {
+  const COLORREF transparent = glyph.At(0, glyph.Height - 1);
+  int wrong = 0;
+  for (int y = 0; y < glyph.Height; ++y)
+    for (int x = 0; x < glyph.Width; ++x) {
+      const COLORREF want = glyph.At(x, y) == transparent ? background : glyph.At(x, y);
+      if (canvas.At(left + x, top + y) != want) ++wrong;
+    }
+  return wrong;
+}
 
 // Exposes the item drawing for pixel checks.
 class TProbeDirList : public TDirectoryListBox {
@@ -303,7 +382,8 @@ TEST_F(ChooserTest, ArrowKeysChangeDriveAtEveryStep) {
       ++failures;  // no disc: the list stays on the previous drive
       EXPECT_EQ(errors_.size(), 1u);
     } else {
-      EXPECT_EQ(Lower(CurrentDir()).substr(0, 2), std::string{letter, ':'});
+      const std::string drive{letter, ':'};
+      EXPECT_EQ(Lower(CurrentDir()).substr(0, 2), drive);
       EXPECT_EQ(dir_->Drive() | 0x20, letter);
     }
   }
@@ -343,6 +423,46 @@ TEST_F(ChooserTest, DriveItemTextsInBothCases) {
   EXPECT_EQ(drive_->Drive(), 'C');
   EXPECT_EQ(SelectedDriveText().substr(0, 3), "C: ");
   EXPECT_GE(drive_->ItemHeight(), 11);
+}
+
+TEST_F(ChooserTest, ItemsDrawGlyphsTransparentAtTheirIndents) {
+  Create("H:\\lvl1\\lvl2\\lvl3");
+  const TGlyphFile open = ReadGlyphFile("openfolder"), current = ReadGlyphFile("currentfolder"),
+                   closed = ReadGlyphFile("closedfolder"), floppy = ReadGlyphFile("floppy");
+  ASSERT_EQ(open.Width, 16);
+  ASSERT_EQ(open.Height, 15);
+  ASSERT_EQ(floppy.Height, 11);
+  const COLORREF window = GetSysColor(COLOR_WINDOW), highlight = GetSysColor(COLOR_HIGHLIGHT);
+  // Root at 4 * 0 + 2, current (lvl3) at 4 * 3 + 2, a sub-directory of a
+  // path with three "" at 4 * 3 + 6.
+  const struct {
+    int index;
+    const TGlyphFile& glyph;
+    int indent;
+    bool selected;
+  } items[] = {{0, open, 2, false}, {1, open, 6, true}, {3, current, 14, false}, {4, closed, 18, false}, {5, closed, 18, true}};
+  for (const auto& item : items) {
+    TCanvas canvas(257, 16);
+    ui::TOwnerDrawState state;
+    state.Selected = item.selected;
+    dir_->DrawItem(canvas.Dc(), item.index, RECT{0, 0, 257, 16}, state);
+    const COLORREF background = item.selected ? highlight : window;
+    EXPECT_EQ(WrongGlyphPixels(canvas, item.glyph, item.indent, 0, background), 0) << item.index;
+    // Background before the glyph; the text starts 4 pixels after it.
+    EXPECT_EQ(canvas.At(item.indent - 1, 8), background) << item.index;
+    int text = 0;
+    for (int y = 0; y < 16; ++y)
+      for (int x = item.indent + 16; x < item.indent + 60; ++x) text += canvas.At(x, y) != background;
+    EXPECT_GT(text, 0) << item.index;
+    for (int y = 0; y < 16; ++y)
+      for (int x = item.indent + 16; x < item.indent + 20; ++x) EXPECT_EQ(canvas.At(x, y), background) << x;
+  }
+  // The drive list: glyph 2 pixels from the left, centred vertically.
+  const int height = drive_->ItemHeight();
+  TCanvas canvas(257, height);
+  drive_->DrawItem(canvas.Dc(), 0, RECT{0, 0, 257, height}, ui::TOwnerDrawState{});
+  ASSERT_EQ(drive_->Item(0), "a:");
+  EXPECT_EQ(WrongGlyphPixels(canvas, floppy, 2, (height - 11) / 2, window), 0);
 }
 
 }  // namespace

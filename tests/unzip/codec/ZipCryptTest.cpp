@@ -15,6 +15,21 @@ namespace {
 
 using zip::TZipCrypt;
 
+// Encrypts as a ZIP writer does: a 12-byte header ending in `check`, then
+// the data; each plain byte is XORed with the key stream and fed to the keys.
+std::string Encrypt(const std::string& plain, const std::string& password, uint8_t check) {
+  TZipCrypt keys;
+  keys.SetUp(password);
+  std::string in = std::string("\x11\x22\x33\x44\x55\x66\x77\x88\x99\xAA\xBB", 11) + char(check) + plain;
+  std::string out;
+  for (char c : in) {
+    const uint8_t p = static_cast<uint8_t>(c);
+    out.push_back(static_cast<char>(p ^ keys.DecryptByte()));
+    keys.UpdateKeys(p);
+  }
+  return out;
+}
+
 // Decodes an encrypted raw entry after checking its header with `password`.
 std::string DecodeEncrypted(const RawEntry& e, const std::string& password, bool passwordEmptyFlag = false) {
   TZipCrypt keys;
@@ -69,7 +84,11 @@ TEST_P(InfoZipEncrypted, DecryptsToTheOriginal) {
   ASSERT_EQ(entries.size(), 1u);
   const RawEntry& e = entries[0];
   EXPECT_EQ(e.flags & 1, 1);
-  EXPECT_EQ((e.flags & 8) != 0, GetParam().streamed);
+  // Info-ZIP zip writes encrypted entries with a data descriptor (bit 3) in
+  // any case, so their check byte is the DOS time's high byte.
+  if (GetParam().streamed) {
+    EXPECT_EQ(e.flags & 8, 8);
+  }
   EXPECT_TRUE(DecodeEncrypted(e, password) == plain);
 
   // A wrong password fails the check (for these archives; one in 256 would pass).
@@ -91,7 +110,7 @@ TEST(ZipCrypt, CheckByteIsTheDosTimeHighByteWithADataDescriptor) {
 
 TEST(ZipCrypt, SameHeaderBytesCanBeCheckedAgainWithAnotherPassword) {
   const std::string plain = "retry me";
-  const std::string enc = EncryptTraditional(plain, "right", 0x5C);
+  const std::string enc = Encrypt(plain, "right", 0x5C);
   const auto* header = reinterpret_cast<const uint8_t*>(enc.data());
   TZipCrypt keys;
   EXPECT_FALSE(keys.CheckHeader("wrong", header, 0x5C));
@@ -105,7 +124,7 @@ TEST(ZipCrypt, EncryptedStoredEntryWithEmptyPasswordIsWrittenUndecrypted) {
   // The header passes the check with the empty password by construction;
   // the stored data then goes out exactly as it is in the archive.
   const std::string plain = RandomBytes(40000, 3);
-  const std::string enc = EncryptTraditional(plain, "", 0x77);
+  const std::string enc = Encrypt(plain, "", 0x77);
   RawEntry e;
   e.method = 0;
   e.flags = 1;
