@@ -10,6 +10,8 @@ enum class TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 class TPanel : public TCustomControl {
  public:
   explicit TPanel(TWinControl& parent);
+  // A panel on a panel (the copy constructor would be chosen otherwise).
+  explicit TPanel(TPanel& parent) : TPanel(static_cast<TWinControl&>(parent)) {}
 
   TBevelCut BevelOuter() const { return bevelOuter_; }
   void SetBevelOuter(TBevelCut cut);

@@ -44,14 +44,15 @@ bool IsAbsolute(const std::string& path) {
 // the directory it is put under.
 bool ClimbsOut(const std::string& path) {
   const int codePage = platform::AnsiCodePage();
-  size_t start = 0;
+  // A drive prefix ("C:..") is not part of the first component.
+  size_t start = path.size() >= 2 && path[1] == ':' ? 2 : 0;
   for (size_t i = 0; i <= path.size(); ++i) {
     if (i < path.size() && IsLeadByte(static_cast<unsigned char>(path[i]), codePage) && i + 1 < path.size()) {
       ++i;
       continue;
     }
     if (i == path.size() || path[i] == '\\' || path[i] == '/') {
-      if (path.compare(start, i - start, "..") == 0) return true;
+      if (i >= start && path.compare(start, i - start, "..") == 0) return true;
       start = i + 1;
     }
   }

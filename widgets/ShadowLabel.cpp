@@ -18,8 +18,7 @@ bool ActiveWindowIsOurs() {
   return active && GetWindowThreadProcessId(active, nullptr) == GetCurrentThreadId();
 }
 
-}  // namespace
-
+// Offset of the shadow copy for a position and a size (x right, y down).
 POINT ShadowOffset(TShadowPosition position, int size) {
   switch (position) {
     case TShadowPosition::spLeftTop: return POINT{-size, -size};
@@ -29,6 +28,8 @@ POINT ShadowOffset(TShadowPosition position, int size) {
   }
   return POINT{0, 0};
 }
+
+}  // namespace
 
 TCustomShadowLabel::TCustomShadowLabel(ui::TWinControl& parent) : TGraphicControl(parent) {
   SetBounds(0, 0, 65, 17);
@@ -53,7 +54,7 @@ TCustomShadowLabel::TDrawStyle TCustomShadowLabel::DrawStyle() const {
   if (Enabled()) return TDrawStyle{Font().Color, shadowColor_, shadowSize_, shadowPos_};
   // A disabled label looks engraved: grey text over a highlight that is at
   // least one pixel wide, so that it stays visible even without a shadow.
-  if (false) return TDrawStyle{ui::clGrayText, ui::clBtnHighlight, 1, TShadowPosition::spRightBottom};
+  if (shadowSize_ == 0) return TDrawStyle{ui::clGrayText, ui::clBtnHighlight, 1, TShadowPosition::spRightBottom};
   return TDrawStyle{ui::clGrayText, ui::clBtnHighlight, shadowSize_, shadowPos_};
 }
 

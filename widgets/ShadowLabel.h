@@ -18,9 +18,6 @@ enum class TShadowPosition { spLeftTop, spLeftBottom, spRightBottom, spRightTop 
 // Reading order of the caption.
 enum class TBiDiMode { bdLeftToRight, bdRightToLeft };
 
-// Offset of the shadow copy for a position and a size (x right, y down).
-POINT ShadowOffset(TShadowPosition position, int size);
-
 // The label's machinery: drawing with the shadow, auto-sizing, the
 // accelerator and the mouse enter/leave bookkeeping. Windowless (Win32 side):
 // it paints on its parent's surface and gets its mouse input from the parent.

@@ -61,7 +61,7 @@ struct Keys {
     k2 = CrcStep(k2, static_cast<uint8_t>(k1 >> 24));
   }
   uint8_t Stream() const {
-    const uint16_t t = static_cast<uint16_t>((k2 & 0xFFFF) | 2);
+    const uint32_t t = (k2 & 0xFFFF) | 2;
     return static_cast<uint8_t>((t * (t ^ 1)) >> 8);
   }
 };

@@ -2,6 +2,7 @@
 // a memory bitmap, and every pixel is checked against a reference made here
 // by drawing the caption once with DrawTextA in black on white.
 #include <algorithm>
+#include <ostream>
 #include <string>
 
 #include "LabelTestSupport.h"
@@ -112,6 +113,8 @@ struct ShadowCase {
   int dy;
 };
 
+void PrintTo(const ShadowCase& c, std::ostream* os) { *os << c.name; }
+
 class ShadowPositionTest : public LabelFixture, public ::testing::WithParamInterface<ShadowCase> {};
 
 TEST_P(ShadowPositionTest, ShadowLiesAtItsOffsetUnderTheText) {
@@ -197,6 +200,8 @@ struct DisabledCase {
   int dy;
 };
 
+void PrintTo(const DisabledCase& c, std::ostream* os) { *os << c.name; }
+
 class DisabledTest : public LabelFixture, public ::testing::WithParamInterface<DisabledCase> {};
 
 TEST_P(DisabledTest, DisabledLabelIsGreyOverAHighlight) {
@@ -229,18 +234,21 @@ INSTANTIATE_TEST_SUITE_P(
 struct LayoutCase {
   const char* name;
   ui::TTextLayout layout;
+  ui::TAlignment alignment;
   TShadowPosition position;
   int dx;
   int dy;
-  // Left edge of the text rectangle, and its top for a label of height
-  // `label` and a text line of height `line`.
-  int left;
+  // Left edge of the text for a label `label` wide and a text `text` wide,
+  // and its top for a label `label` high and a text line `line` high.
+  int (*left)(int label, int text);
   int (*top)(int label, int line);
 };
 
+void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.name; }
+
 class LayoutTest : public LabelFixture, public ::testing::WithParamInterface<LayoutCase> {};
 
-TEST_P(LayoutTest, TextSitsWhereTheLayoutPutsIt) {
+TEST_P(LayoutTest, TextSitsWhereLayoutAndAlignmentPutIt) {
   const LayoutCase& c = GetParam();
   constexpr int kWidth = 220;
   constexpr int kHeight = 90;
@@ -253,59 +261,48 @@ TEST_P(LayoutTest, TextSitsWhereTheLayoutPutsIt) {
   label.SetShadowSize(2);
   label.SetShadowPos(c.position);
   label.SetLayout(c.layout);
+  label.SetAlignment(c.alignment);
   label.SetCaption(kInstallCaption);
 
   TTestFont font(kSongTi, -27, true);
-  const int line = MeasureText(font.Get(), kInstallCaption).cy;
-  const int top = c.top(kHeight, line);
+  const SIZE text = MeasureText(font.Get(), kInstallCaption);
+  const int left = c.left(kWidth, text.cx);
+  const int top = c.top(kHeight, text.cy);
+  // The top layout draws 1 pixel in from either side; the others use the
+  // label's full width.
+  const RECT area = c.layout == ui::TTextLayout::tlTop ? RECT{1, 0, kWidth - 1, kHeight} : RECT{0, 0, kWidth, kHeight};
   const auto painted = PaintPanel();
-  const TReference ref(kInstallCaption, kWidth, kHeight, RECT{c.left, top, kWidth, kHeight});
+  const TReference ref(kInstallCaption, kWidth, kHeight, RECT{left, top, kWidth, kHeight}, &area);
   ASSERT_GT(ref.FullCount(), 100);
   const TLookCounts counts =
       ExpectLook(*painted, label.BoundsRect(), ref, {RGB(255, 0, 0), RGB(0, 255, 0), kWhite, c.dx, c.dy});
   EXPECT_GT(counts.shadow, 20);
 }
 
+constexpr auto kLeft = ui::TAlignment::taLeftJustify;
+constexpr auto kRight = ui::TAlignment::taRightJustify;
+constexpr auto kCentre = ui::TAlignment::taCenter;
+
 INSTANTIATE_TEST_SUITE_P(
     Layouts, LayoutTest,
     ::testing::Values(
-        LayoutCase{"Top", ui::TTextLayout::tlTop, TShadowPosition::spRightBottom, 2, 2, 1,
-                   [](int, int) { return 0; }},
+        LayoutCase{"Top", ui::TTextLayout::tlTop, kLeft, TShadowPosition::spRightBottom, 2, 2,
+                   [](int, int) { return 1; }, [](int, int) { return 0; }},
+        LayoutCase{"TopRight", ui::TTextLayout::tlTop, kRight, TShadowPosition::spRightBottom, 2, 2,
+                   [](int w, int text) { return w - 1 - text; }, [](int, int) { return 0; }},
+        LayoutCase{"TopCentre", ui::TTextLayout::tlTop, kCentre, TShadowPosition::spLeftBottom, -2, 2,
+                   [](int w, int text) { return 1 + (w - 2 - text) / 2; }, [](int, int) { return 0; }},
         // Text and shadow together end at the bottom edge.
-        LayoutCase{"BottomShadowDown", ui::TTextLayout::tlBottom, TShadowPosition::spRightBottom, 2, 2, 0,
-                   [](int h, int line) { return h - line - 2; }},
+        LayoutCase{"BottomShadowDown", ui::TTextLayout::tlBottom, kLeft, TShadowPosition::spRightBottom, 2, 2,
+                   [](int, int) { return 0; }, [](int h, int line) { return h - line - 2; }},
         // The text ends at the bottom edge; its shadow stands above it.
-        LayoutCase{"BottomShadowUp", ui::TTextLayout::tlBottom, TShadowPosition::spLeftTop, -2, -2, 0,
-                   [](int h, int line) { return h - line; }},
-        LayoutCase{"CentreShadowDown", ui::TTextLayout::tlCenter, TShadowPosition::spRightBottom, 2, 2, 0,
-                   [](int h, int line) { return (h - line - 2) / 2; }},
-        LayoutCase{"CentreShadowUp", ui::TTextLayout::tlCenter, TShadowPosition::spRightTop, 2, -2, 0,
-                   [](int h, int line) { return (h - line) / 2; }}),
+        LayoutCase{"BottomShadowUp", ui::TTextLayout::tlBottom, kLeft, TShadowPosition::spLeftTop, -2, -2,
+                   [](int, int) { return 0; }, [](int h, int line) { return h - line; }},
+        LayoutCase{"CentreShadowDown", ui::TTextLayout::tlCenter, kLeft, TShadowPosition::spRightBottom, 2, 2,
+                   [](int, int) { return 0; }, [](int h, int line) { return (h - line - 2) / 2; }},
+        LayoutCase{"CentreShadowUpRight", ui::TTextLayout::tlCenter, kRight, TShadowPosition::spRightTop, 2, -2,
+                   [](int w, int text) { return w - text; }, [](int h, int line) { return (h - line) / 2; }}),
     [](const ::testing::TestParamInfo<LayoutCase>& info) { return std::string(info.param.name); });
-
-TEST_F(PaintTest, AlignmentMovesTheText) {
-  for (ui::TAlignment alignment : {ui::TAlignment::taRightJustify, ui::TAlignment::taCenter}) {
-    TShadowLabel label(*panel_);
-    label.SetAutoSize(false);
-    label.SetBounds(40, 30, 220, 70);
-    label.SetFont(SplashFont());
-    label.SetColor(ui::clWhite);
-    label.SetShadowColor(ui::clLime);
-    label.SetShadowPos(TShadowPosition::spRightBottom);
-    label.SetShadowSize(2);
-    label.SetAlignment(alignment);
-    label.SetCaption(kInstallCaption);
-
-    TTestFont font(kSongTi, -27, true);
-    const int width = MeasureText(font.Get(), kInstallCaption).cx;
-    // The text area is the label less one pixel on either side.
-    const int left = alignment == ui::TAlignment::taRightJustify ? 219 - width : 1 + (218 - width) / 2;
-    const auto painted = PaintPanel();
-    const RECT area{1, 0, 219, 70};
-    const TReference ref(kInstallCaption, 220, 70, RECT{left, 0, left + width, 70}, &area);
-    EXPECT_GT(ExpectLook(*painted, label.BoundsRect(), ref, {RGB(255, 0, 0), RGB(0, 255, 0), kWhite, 2, 2}).shadow, 20);
-  }
-}
 
 TEST_F(PaintTest, AcceleratorIsUnderlinedOnlyWhileShown) {
   TShadowLabel label(*panel_);

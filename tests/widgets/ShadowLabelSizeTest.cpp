@@ -1,5 +1,6 @@
 // Auto-sizing of the shadow label, checked against DrawTextA measurements
 // made here with a font of the same settings.
+#include <ostream>
 #include <string>
 
 #include "LabelTestSupport.h"
@@ -40,6 +41,8 @@ struct AutoSizeCase {
   int extraWidth;
   int extraHeight;
 };
+
+void PrintTo(const AutoSizeCase& c, std::ostream* os) { *os << c.name; }
 
 class AutoSizeTest : public LabelFixture, public ::testing::WithParamInterface<AutoSizeCase> {};
 

@@ -140,8 +140,11 @@ int RunExtract(const TExtractOptions& options) {
     unzip.OnBadCRC = [&](TUnZip& u, uint32_t calc, uint32_t stored, int index) {
       ++failed;
       if (progress) progress->Finish();
-      std::fprintf(stderr, "tunzip: %s: bad CRC %08x (should be %08x)\n", DisplayName(u.Entry(index)).c_str(),
-                   calc, stored);
+      if (calc == stored)
+        std::fprintf(stderr, "tunzip: %s: data ends before its recorded size\n", DisplayName(u.Entry(index)).c_str());
+      else
+        std::fprintf(stderr, "tunzip: %s: bad CRC %08x (should be %08x)\n", DisplayName(u.Entry(index)).c_str(),
+                     calc, stored);
     };
     unzip.OnBadPassword = [&](TUnZip& u, int index, std::string& newPassword) {
       if (progress) progress->Finish();

@@ -148,6 +148,13 @@ struct TDamageCase {
   const char* message;
 };
 
+// The image with one 32-bit field overwritten (header fields the builder
+// would otherwise honour by writing gigabytes).
+Bytes Patched(Bytes data, size_t offset, uint32_t value) {
+  for (int i = 0; i < 4; ++i) data[offset + i] = static_cast<uint8_t>(value >> (8 * i));
+  return data;
+}
+
 std::vector<TDamageCase> DamageCases() {
   const Bytes good = MakeBmp(Spec(8, 4, 2));  // 14 + 40 + 1024 + 8 bytes
   auto cut = [&](size_t n) { return Bytes(good.begin(), good.begin() + static_cast<long>(n)); };
@@ -165,8 +172,8 @@ std::vector<TDamageCase> DamageCases() {
       {"EndsInFileHeader", cut(10), "Stream read error"},
       {"EndsInInfoHeader", cut(14 + 20), "Stream read error"},
       {"EndsInColourTable", cut(14 + 40 + 500), "Stream read error"},
-      {"HugeClrUsed", with([](TBmpSpec& s) { s.clrUsed = 0x40000000; s.bits = 24; }), "Stream read error"},
-      {"AbsurdSize", with([](TBmpSpec& s) { s.width = 30000; s.height = 30000; }), "Bitmap image is not valid"},
+      {"HugeClrUsed", Patched(good, 14 + 32, 0x40000000), "Stream read error"},
+      {"AbsurdSize", Patched(Patched(good, 14 + 4, 30000), 14 + 8, 30000), "Bitmap image is not valid"},
   };
 }
 
