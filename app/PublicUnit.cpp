@@ -16,14 +16,27 @@
 namespace tavo::app {
 
 std::string GetSpecialFolderDir(int folder) {
+  TShellFolderCalls shell;
+  shell.GetLocation = [](int id, void** items) -> long {
+    return SHGetSpecialFolderLocation(ui::Application().Handle(), id, reinterpret_cast<LPITEMIDLIST*>(items));
+  };
+  shell.GetPath = [](const void* items, char* path) -> bool {
+    return SHGetPathFromIDListA(static_cast<LPCITEMIDLIST>(items), path) != FALSE;
+  };
+  return GetSpecialFolderDir(folder, shell);
+}
+
+std::string GetSpecialFolderDir(int folder, const TShellFolderCalls& shell) {
   std::string result = kFallbackFolder;
-  LPITEMIDLIST items = nullptr;
-  if (SUCCEEDED(SHGetSpecialFolderLocation(ui::Application().Handle(), folder, &items)) && items) {
+  void* items = nullptr;
+  if (SUCCEEDED(shell.GetLocation(folder, &items)) && items) {
     // SHGetPathFromIDListA writes up to MAX_PATH bytes; a smaller buffer
     // would be overrun by a long path. Longer paths make the call fail and
     // leave the fallback text: a path is never cut short.
     char path[MAX_PATH + 1] = {};
-    if (SHGetPathFromIDListA(items, path) && path[0]) result = path;
+    // Wine answers for folders that live only in the shell's namespace with
+    // a "::{class id}" parsing name where Windows fails; that is no path.
+    if (shell.GetPath(items, path) && path[0] && !(path[0] == ':' && path[1] == ':')) result = path;
     CoTaskMemFree(items);
   }
   return result;

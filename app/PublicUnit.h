@@ -3,6 +3,7 @@
 // a typed directory. They hold no state.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "app/PathRules.h"
@@ -20,6 +21,15 @@ class EIntfCastError : public Exception {
 // desktop) without a trailing "\", or kFallbackFolder when the shell gives
 // none. Never fails.
 std::string GetSpecialFolderDir(int folder);
+
+// The two shell calls GetSpecialFolderDir makes, replaceable so that a shell
+// without the folder can be tried: the folder's item list (released with
+// CoTaskMemFree), and its path into a buffer of MAX_PATH + 1 bytes.
+struct TShellFolderCalls {
+  std::function<long(int folder, void** items)> GetLocation;
+  std::function<bool(const void* items, char* path)> GetPath;
+};
+std::string GetSpecialFolderDir(int folder, const TShellFolderCalls& shell);
 
 // Writes a shell shortcut file to `target`, with the target's directory as
 // working directory. Raises EOSError when the shell-link object cannot be

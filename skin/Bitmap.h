@@ -9,14 +9,16 @@
 
 namespace tavo::skin {
 
-// A colour 0x00BBGGRR, as Windows COLORREF values are written.
+// A colour 0x00BBGGRR, as Windows COLORREF values are written. The helper
+// names are parenthesised so that <windows.h>'s macros of the same names
+// (which compute the same values) do not break these declarations.
 using TColor = uint32_t;
-constexpr TColor RGB(uint8_t r, uint8_t g, uint8_t b) {
+constexpr TColor (RGB)(uint8_t r, uint8_t g, uint8_t b) {
   return static_cast<TColor>(r) | (static_cast<TColor>(g) << 8) | (static_cast<TColor>(b) << 16);
 }
-constexpr uint8_t GetRValue(TColor c) { return static_cast<uint8_t>(c); }
-constexpr uint8_t GetGValue(TColor c) { return static_cast<uint8_t>(c >> 8); }
-constexpr uint8_t GetBValue(TColor c) { return static_cast<uint8_t>(c >> 16); }
+constexpr uint8_t (GetRValue)(TColor c) { return static_cast<uint8_t>(c); }
+constexpr uint8_t (GetGValue)(TColor c) { return static_cast<uint8_t>(c >> 8); }
+constexpr uint8_t (GetBValue)(TColor c) { return static_cast<uint8_t>(c >> 16); }
 
 enum class TPixelFormat { pf1bit, pf4bit, pf8bit, pf16bit, pf24bit, pf32bit };
 

@@ -130,11 +130,15 @@ bool DirectoryExists(const std::string& path) {
 
 bool ForceDirectories(const std::string& path) {
   std::string dir = path;
-  while (dir.size() > 3 && dir.back() == '\\') dir.pop_back();
+  while (dir.size() > 3 && (dir.back() == '\\' || dir.back() == '/')) dir.pop_back();
   if (dir.empty()) return false;
   if (DirectoryExists(dir)) return true;
-  const std::string parent = ExtractFilePath(dir);
-  if (!parent.empty() && parent != dir && parent.back() != ':' && !ForceDirectories(parent)) return false;
+  // Windows takes "/" as a separator too.
+  const size_t slash = LastDelimiter(dir, "\\/");
+  const std::string parent = slash == std::string::npos ? std::string() : dir.substr(0, slash + 1);
+  if (!parent.empty() && parent != dir && parent.back() != ':' && !(parent.size() <= 3 && parent[1] == ':') &&
+      !ForceDirectories(parent))
+    return false;
   return CreateDirectoryA(dir.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
 }
 

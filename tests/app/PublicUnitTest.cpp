@@ -113,6 +113,41 @@ TEST(PublicUnitTest, FolderWithoutPathGivesTheFallbackText) {
   }
 }
 
+TEST(PublicUnitTest, UnavailableDesktopGivesTheFallbackText) {
+  // A shell that has no desktop folder, one whose folder has no path, one
+  // that gives an empty path: the fallback text each time.
+  const struct {
+    long location;
+    bool path;
+    const char* text;
+  } shells[] = {{E_FAIL, true, "C:\\x"}, {S_OK, false, "C:\\x"}, {S_OK, true, ""}};
+  for (const auto& s : shells) {
+    TShellFolderCalls shell;
+    shell.GetLocation = [&](int folder, void** items) -> long {
+      EXPECT_EQ(folder, CSIDL_DESKTOP);
+      *items = FAILED(s.location) ? nullptr : CoTaskMemAlloc(2);
+      return s.location;
+    };
+    shell.GetPath = [&](const void*, char* path) {
+      strcpy(path, s.text);
+      return s.path;
+    };
+    EXPECT_EQ(GetSpecialFolderDir(CSIDL_DESKTOP, shell), kFallbackFolder);
+  }
+  // A path of 256 to 259 bytes fits the shell's MAX_PATH and comes back whole.
+  TShellFolderCalls shell;
+  const std::string longPath = "C:\\" + std::string(255, 'd');
+  shell.GetLocation = [](int, void** items) -> long {
+    *items = CoTaskMemAlloc(2);
+    return S_OK;
+  };
+  shell.GetPath = [&](const void*, char* path) {
+    strcpy(path, longPath.c_str());
+    return true;
+  };
+  EXPECT_EQ(GetSpecialFolderDir(CSIDL_DESKTOP, shell), longPath);
+}
+
 TEST(PublicUnitTest, AppDirIsTheTestProgramsDirectory) {
   char module[MAX_PATH * 2] = {};
   GetModuleFileNameA(nullptr, module, sizeof(module));

@@ -269,7 +269,7 @@ TEST_F(ExtractTest, StartUnZipRenamesAndSkips) {
   b.Add(ZipEntry::Stored("a.txt", "A"));
   b.Add(ZipEntry::Stored("b.txt", "B"));
   unzip.OnStartUnZip = [&](TUnZip&, int i, std::string& fName, bool& skip) {
-    if (i == 0) fName = platform::EnginePath(out + "/renamed/x.txt");
+    if (i == 0) fName = platform::EnginePath(out) + "\\renamed\\x.txt";
     if (i == 1) skip = true;
   };
   EXPECT_EQ(Extract(b), 1);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -95,8 +96,9 @@ TEST(GlyphCellTest, StateChoosesTheCell) {
 
 // The "toolbutton" section of the button skin, on a picture whose pixels
 // name their coordinates, with a distinct colour for every font state.
-TDataSkinButtonControl ToolButtonSection() {
-  TDataSkinButtonControl s("toolbutton");
+std::unique_ptr<TDataSkinButtonControl> ToolButtonSection() {
+  auto section = std::make_unique<TDataSkinButtonControl>("toolbutton");
+  TDataSkinButtonControl& s = *section;
   s.pictureindex = 1;
   s.skinrect = TRect{55, 31, 80, 57};
   s.lefttoppoint = TPoint{5, 12};
@@ -108,7 +110,7 @@ TDataSkinButtonControl ToolButtonSection() {
   s.activefontcolor = RGB(2, 2, 2);
   s.downfontcolor = RGB(3, 3, 3);
   s.disabledfontcolor = RGB(4, 4, 4);
-  return s;
+  return section;
 }
 
 class SpeedButtonFaceTest : public ::testing::Test {
@@ -151,7 +153,7 @@ TEST_F(SpeedButtonFaceTest, EachStateDrawsItsRectangleAndColour) {
     face.Pressed = c.pressed;
     face.Enabled = c.enabled;
     painter.calls.clear();
-    const TBitmap b = Render(ToolButtonSection());
+    const TBitmap b = Render(*ToolButtonSection());
     ASSERT_EQ(b.Width(), 94) << c.state;
     ASSERT_EQ(b.Height(), 26) << c.state;
     EXPECT_EQ(b.Pixel(0, 0), Coord(c.sourceLeft, 31)) << c.state;
@@ -167,7 +169,8 @@ TEST_F(SpeedButtonFaceTest, EachStateDrawsItsRectangleAndColour) {
 }
 
 TEST_F(SpeedButtonFaceTest, EmptyActiveAndDownRectanglesFallBackToTheSkinRectangle) {
-  TDataSkinButtonControl s = ToolButtonSection();
+  const auto section = ToolButtonSection();
+  TDataSkinButtonControl& s = *section;
   s.activeskinrect = TRect{};
   s.downskinrect = TRect{};
   face.MouseInside = true;
@@ -180,7 +183,8 @@ TEST_F(SpeedButtonFaceTest, EmptyActiveAndDownRectanglesFallBackToTheSkinRectang
 }
 
 TEST_F(SpeedButtonFaceTest, DisabledUsesItsOwnRectangleWhenTheSectionHasOne) {
-  TDataSkinButtonControl s = ToolButtonSection();
+  const auto section = ToolButtonSection();
+  TDataSkinButtonControl& s = *section;
   s.disabledskinrect = TRect{10, 2, 35, 28};
   face.Enabled = false;
   const TBitmap b = Render(s);
@@ -189,7 +193,8 @@ TEST_F(SpeedButtonFaceTest, DisabledUsesItsOwnRectangleWhenTheSectionHasOne) {
 }
 
 TEST_F(SpeedButtonFaceTest, MorphMixesNormalAndActiveFaces) {
-  TDataSkinButtonControl s = ToolButtonSection();
+  const auto section = ToolButtonSection();
+  TDataSkinButtonControl& s = *section;
   s.morphing = true;
   face.ShowCaption = false;
   // Column 0 of the normal face is red 55, of the active face red 80; green
@@ -213,7 +218,7 @@ TEST_F(SpeedButtonFaceTest, UseSkinFontOffTakesTheDefaultFont) {
   face.DefaultFont.Name = "SimSun";
   face.DefaultFont.Height = 12;
   face.Charset = 134;
-  Render(ToolButtonSection());
+  Render(*ToolButtonSection());
   ASSERT_EQ(painter.calls.size(), 1u);
   EXPECT_EQ(painter.calls[0].font.Name, "SimSun");
   EXPECT_EQ(painter.calls[0].font.Height, 12);
@@ -232,13 +237,13 @@ TEST_F(SpeedButtonFaceTest, GlyphCellIsDrawnBesideTheCaption) {
   face.NumGlyphs = 2;
   // gw 8, tw 36, s 1: glyph x = 47 - 45 / 2 = 25, caption x = 47 + 22 - 36 = 33;
   // glyph y = 13 - 3 = 10.
-  TBitmap b = Render(ToolButtonSection());
+  TBitmap b = Render(*ToolButtonSection());
   EXPECT_EQ(painter.calls.back().box, (TRect{33, 7, 71, 19}));
   EXPECT_EQ(b.Pixel(25, 10), RGB(255, 0, 0));
   EXPECT_EQ(b.Pixel(32, 14), RGB(255, 0, 0));
   EXPECT_EQ(b.Pixel(25, 15), Coord(55 + 5 + (25 - 5) % 15, 31 + 15));  // transparent row
   face.Enabled = false;
-  b = Render(ToolButtonSection());
+  b = Render(*ToolButtonSection());
   EXPECT_EQ(b.Pixel(25, 10), RGB(0, 0, 255));
 }
 
@@ -314,7 +319,7 @@ TEST_F(PlainImageTest, TransparentSkinButtonDrawsOnlyItsCaptionOverTheBackground
   face.Width = 94;
   face.Height = 26;
   face.Transparent = true;
-  const TSpeedButtonSkin skin = SpeedButtonSkinFrom(ToolButtonSection(), pictures, true);
+  const TSpeedButtonSkin skin = SpeedButtonSkinFrom(*ToolButtonSection(), pictures, true);
   EXPECT_FALSE(skin.Morphing);
   const TBitmap background = test::Filled(94, 26, RGB(0, 90, 0));
   const TBitmap b = renderer.Render(face, &skin, background);

@@ -100,6 +100,35 @@ TEST_P(UnreduceFactor, OurReducerRoundTrips) {
 INSTANTIATE_TEST_SUITE_P(Factors, UnreduceFactor, ::testing::ValuesIn(kFactors),
                          [](const auto& info) { return "factor" + std::to_string(info.param.factor); });
 
+struct ReducerVector {
+  const char* name;
+  std::string plain;
+  int factor;
+  std::string values;  // expected value stream after the 192 bytes of empty follower sets
+};
+
+class ReducerHandVector : public ::testing::TestWithParam<ReducerVector> {};
+
+TEST_P(ReducerHandVector, WritesTheWorkedValues) {
+  const ReducerVector& v = GetParam();
+  const std::string packed = Reduce(v.plain, v.factor, /*followers=*/false, /*zerosBefore=*/true);
+  EXPECT_EQ(packed, std::string(192, '\0') + v.values);
+  EXPECT_EQ(DecodeEntry(static_cast<uint16_t>(v.factor + 1), 0, packed, v.plain.size()).output, v.plain);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Worked, ReducerHandVector,
+    ::testing::Values(
+        // A, then 6 from 1 back: DLE, V = length 6 - 3, distance byte 0.
+        ReducerVector{"run_factor1", std::string(7, 'A'), 1, std::string("A\x90\x03\x00", 4)},
+        // 30 from 1 back with factor 4: V = L = 15, then 27 - 15 = 12, then 0.
+        ReducerVector{"long_run_factor4", std::string(31, 'A'), 4, std::string("A\x90\x0f\x0c\x00", 5)},
+        // Five zeros copied from before the start: 5 from 1 back.
+        ReducerVector{"zeros_before_start", std::string(5, '\0'), 2, std::string("\x90\x02\x00", 3)},
+        // 144 itself is doubled as 144, 0.
+        ReducerVector{"dle_literal", "\x90z", 3, std::string("\x90\x00z", 3)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(Unreduce, DleFollowedByZeroIsALiteral144) {
   const DecodeResult r = DecodeEntry(2, 0, Stream({'a', 144, 0, 'b'}), 3);
   EXPECT_TRUE(r.decoded);

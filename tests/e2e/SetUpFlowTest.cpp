@@ -1,0 +1,92 @@
+// End to end: setup.exe started as a user starts it, driven through its
+// windows with the mouse, photographed on the way, and closed.
+//
+// setup.exe comes from TAVO_SETUP_EXE (default: this build's app/setup.exe),
+// screenshots go to TAVO_SCREENSHOT_DIR (default: this build's
+// e2e-screenshots); both may be host paths.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/e2e/WindowDriver.h"
+
+namespace tavo::e2e {
+namespace {
+
+const wchar_t kSplashCaption[] = L"电话呼叫中心安装程序";
+const wchar_t kDirectoryCaption[] = L"叫号程序安装";
+constexpr DWORD kWindowTimeout = 30000;
+
+// Points of the layouts at 96 dots per inch: the captions on the splash
+// window's bar (relative to the bar), the cancel button of the directory
+// window.
+constexpr POINT kInstallOnBar{63 + 50, 6 + 13};
+constexpr POINT kExitOnBar{247 + 20, 6 + 13};
+constexpr POINT kBarOnSplash{10, 403 + 20};
+constexpr POINT kCancelOnDirectory{315 + 47, 226 + 12};
+constexpr COLORREF kBarColor = RGB(0, 234, 234);
+
+POINT Scaled(POINT p) { return POINT{TWindowDriver::Scale(p.x), TWindowDriver::Scale(p.y)}; }
+
+COLORREF ScreenPixel(HWND wnd, POINT clientPoint) {
+  ClientToScreen(wnd, &clientPoint);
+  HDC screen = GetDC(nullptr);
+  const COLORREF c = GetPixel(screen, clientPoint.x, clientPoint.y);
+  ReleaseDC(nullptr, screen);
+  return c;
+}
+
+class SetUpFlowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setupExe = WindowsPath(EnvironmentOr("TAVO_SETUP_EXE", std::string(TAVO_BINARY_DIR) + "/app/setup.exe"));
+    shots = WindowsPath(EnvironmentOr("TAVO_SCREENSHOT_DIR", std::string(TAVO_BINARY_DIR) + "/e2e-screenshots"));
+    CreateDirectoryW(shots.c_str(), nullptr);
+    ASSERT_TRUE(driver.Start(setupExe)) << "cannot start setup.exe, error " << GetLastError();
+  }
+
+  // Waits until the window shows its own pixels (the first paint may lag
+  // behind the window appearing), then saves it.
+  void Photograph(HWND wnd, POINT probe, COLORREF expected, const wchar_t* name) {
+    const DWORD start = GetTickCount();
+    while (ScreenPixel(wnd, probe) != expected && GetTickCount() - start < 10000) Sleep(100);
+    EXPECT_EQ(ScreenPixel(wnd, probe), expected) << "window not painted";
+    Sleep(300);
+    EXPECT_TRUE(TWindowDriver::Screenshot(wnd, shots + L"\\" + name));
+  }
+
+  std::wstring setupExe;
+  std::wstring shots;
+  TWindowDriver driver;
+};
+
+TEST_F(SetUpFlowTest, SplashInstallCancelExit) {
+  const HWND splash = driver.WaitForWindow(kSplashCaption, kWindowTimeout);
+  ASSERT_NE(splash, nullptr) << "no splash window";
+  const HWND bar = TWindowDriver::ChildAt(splash, Scaled(kBarOnSplash));
+  ASSERT_NE(bar, splash) << "the splash window has no bar";
+  Photograph(bar, POINT{5, 5}, kBarColor, L"splash.png");
+  TWindowDriver::Screenshot(splash, shots + L"\\splash.png");
+
+  TWindowDriver::Click(bar, Scaled(kInstallOnBar));
+  const HWND directory = driver.WaitForWindow(kDirectoryCaption, kWindowTimeout);
+  ASSERT_NE(directory, nullptr) << "\"安装程序\" did not open the directory window";
+  EXPECT_FALSE(IsWindowEnabled(splash)) << "the directory window is not modal";
+  Photograph(directory, POINT{2, 2}, GetSysColor(COLOR_BTNFACE), L"directory.png");
+
+  TWindowDriver::Click(directory, Scaled(kCancelOnDirectory));
+  ASSERT_TRUE(TWindowDriver::WaitForHidden(directory, kWindowTimeout)) << "\"取消\" did not close the window";
+  EXPECT_TRUE(IsWindowVisible(splash));
+  const DWORD start = GetTickCount();
+  while (!IsWindowEnabled(splash) && GetTickCount() - start < 5000) Sleep(50);
+  EXPECT_TRUE(IsWindowEnabled(splash));
+
+  TWindowDriver::Click(bar, Scaled(kExitOnBar));
+  ASSERT_TRUE(driver.WaitForExit(kWindowTimeout)) << "\"退     出 \" did not end the program";
+  EXPECT_EQ(driver.ExitCode(), 0u);
+}
+
+}  // namespace
+}  // namespace tavo::e2e
