@@ -111,7 +111,7 @@ void TPlainDirectoryList::KeyDown(WORD& key, ui::TShiftState shift) {
 }
 
 void TPlainDirectoryList::DoChange() {
-  if (OnDirectoryChange) OnDirectoryChange(*this);
+  if (OnChange) OnChange(*this);
 }
 
 TPlainDriveList::TPlainDriveList(ui::TWinControl& parent) : ui::TComboBox(parent, ui::TComboBoxStyle::csDropDownList) {

@@ -24,7 +24,7 @@ class TPlainDirectoryList : public ui::TListBox {
   void OpenSelected();
 
   // The current directory changed.
-  ui::TNotifyEvent OnDirectoryChange;
+  ui::TNotifyEvent OnChange;
 
   void DblClick() override;
   void KeyDown(WORD& key, ui::TShiftState shift) override;

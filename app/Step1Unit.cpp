@@ -61,7 +61,7 @@ TStep1Frm::TStep1Frm()
   Dir1.SetDesignBounds(24, 24, 257, 143);
   Dir1.SetItemHeight(Scale(kDirItemHeight));
   Dir1.SetTabOrder(0);
-  Dir1.OnDirectoryChange = [this](ui::TObject& sender) { Dir1Change(sender); };
+  Dir1.OnChange = [this](ui::TObject& sender) { Dir1Change(sender); };
 
   DriveComboBox1.SetDesignBounds(24, 176, 257, 19);
   DriveComboBox1.DirList = &Dir1;

@@ -153,7 +153,18 @@ void TEffectBmp::Invert() {
 }
 
 void TEffectBmp::FlipInto(TEffectBmp& target) const {
-  if (!SameSize(target) || &target == this) return;
+  if (!SameSize(target)) return;
+  if (&target == this) {  // flipping in place: swap rows pairwise
+    std::vector<uint8_t> line(RowBytes());
+    for (int y = 0; y < height_ / 2; ++y) {
+      uint8_t* top = target.Row(y);
+      uint8_t* bottom = target.Row(height_ - 1 - y);
+      std::memcpy(line.data(), top, line.size());
+      std::memcpy(top, bottom, line.size());
+      std::memcpy(bottom, line.data(), line.size());
+    }
+    return;
+  }
   for (int y = 0; y < height_; ++y) std::memcpy(target.Row(height_ - 1 - y), Row(y), RowBytes());
 }
 

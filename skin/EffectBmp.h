@@ -83,7 +83,8 @@ class TEffectBmp {
   void SplitBlur(int amount);
   void Invert();
 
-  // Writes the picture upside down into target of the same size.
+  // Writes the picture upside down into target of the same size (which may
+  // be the picture itself).
   void FlipInto(TEffectBmp& target) const;
 
   // Seed of Noise's generator; each call moves it on.

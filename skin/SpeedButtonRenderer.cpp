@@ -104,7 +104,7 @@ void TSpeedButtonRenderer::DrawGlyphAndCaption(TBitmap& canvas, const TSpeedButt
     // The caption's box is two pixels wider than the text, which is centred
     // in it.
     const TRect box{p.Caption.x, p.Caption.y, p.Caption.x + extent.x + 2, p.Caption.y + extent.y};
-    painter_.DrawText(canvas, box, caption, font, color);
+    painter_.PaintText(canvas, box, caption, font, color);
   }
   if (hasGlyph) DrawGlyphFrame(canvas, p.Glyph.x, p.Glyph.y, cell, face.NumGlyphs, *face.Glyph);
 }

@@ -40,7 +40,7 @@ class TButtonTextPainter {
   virtual TPoint TextExtent(const std::string& text, const TButtonFont& font) = 0;
   // Draws the text centred in box, horizontally and vertically, leaving the
   // pixels around the letters as they are.
-  virtual void DrawText(TBitmap& canvas, const TRect& box, const std::string& text, const TButtonFont& font,
+  virtual void PaintText(TBitmap& canvas, const TRect& box, const std::string& text, const TButtonFont& font,
                         TColor color) = 0;
 };
 

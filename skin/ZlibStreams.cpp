@@ -26,7 +26,9 @@ int CCheck(int code) {
 }
 
 int DCheck(int code) {
-  if (code < 0) throw EDecompressionError(kDecompressError);
+  // A stream that asks for a preset dictionary cannot be inflated without
+  // one, and inflate would ask again forever: that is damage too.
+  if (code < 0 || code == Z_NEED_DICT) throw EDecompressionError(kDecompressError);
   return code;
 }
 

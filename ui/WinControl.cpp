@@ -84,8 +84,6 @@ void TWinControl::CreateHandle(const TCreateParams& params) {
         SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StdWndProc)));
     ApplyWindowFont();
   }
-  RECT r;
-  GetClientRect(wnd, &r);
   if (Parent()) {
     RECT w;
     GetWindowRect(wnd, &w);

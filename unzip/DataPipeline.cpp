@@ -91,7 +91,7 @@ bool TDataPipeline::RefillInput() {
   return true;
 }
 
-void TDataPipeline::PutBytes(const uint8_t* data, size_t count) {
+void TDataPipeline::PutBytesSlow(const uint8_t* data, size_t count) {
   while (count > 0) {
     const size_t room = kBlockSize - outCount_;
     const size_t n = std::min(room, count);

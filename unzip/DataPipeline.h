@@ -186,7 +186,16 @@ class TDataPipeline {
     if (outCount_ == kBlockSize) WriteOutputBlock();
   }
   // Appends bytes (any count) to the output, writing full blocks.
-  void PutBytes(const uint8_t* data, size_t count);
+  void PutBytes(const uint8_t* data, size_t count) {
+    if (outCount_ + count < kBlockSize) {
+      // Short strings (the LZW and match output) are copied inline.
+      uint8_t* dst = out_.get() + outCount_;
+      for (size_t i = 0; i < count; ++i) dst[i] = data[i];
+      outCount_ += count;
+      return;
+    }
+    PutBytesSlow(data, count);
+  }
 
   // Writes the collected output bytes: size guard, write, CRC, progress.
   void WriteOutputBlock();
@@ -196,6 +205,7 @@ class TDataPipeline {
 
  private:
   bool RefillInput();
+  void PutBytesSlow(const uint8_t* data, size_t count);
   size_t ReadCompressedBlock(uint8_t* buffer);
   bool DecodeStored();
   bool DecodeDeflated();

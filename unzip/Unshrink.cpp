@@ -89,15 +89,15 @@ bool Unshrink(TDataPipeline& pipe) {
       *--sp = lastFirst;
       cur = prev;
     }
+    // A chain longer than the stack (one that runs through itself) or one
+    // through a free code cannot come from a shrinker: reject rather than
+    // loop or overrun.
     while (cur > 255) {
-      // A chain longer than the stack, or one through a free code, cannot
-      // come from a shrinker: reject rather than loop or overrun.
       if (sp == stack) return false;
       *--sp = suffix[cur];
       cur = prefix[cur];
-      if (cur < 0) return false;
     }
-    if (sp == stack) return false;
+    if (cur < 0 || sp == stack) return false;
     *--sp = static_cast<uint8_t>(cur);
     lastFirst = static_cast<uint8_t>(cur);
     pipe.PutBytes(sp, static_cast<size_t>(stackEnd - sp));

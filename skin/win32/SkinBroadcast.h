@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "skin/SkinData.h"
+#include "skin/SkinFormat.h"
 #include "skin/SkinNotifier.h"
 
 namespace tavo::skin {

@@ -41,7 +41,7 @@ TPoint TGdiTextPainter::TextExtent(const std::string& text, const TButtonFont& f
   return TPoint{size.cx, size.cy};
 }
 
-void TGdiTextPainter::DrawText(TBitmap& canvas, const TRect& box, const std::string& text, const TButtonFont& font,
+void TGdiTextPainter::PaintText(TBitmap& canvas, const TRect& box, const std::string& text, const TButtonFont& font,
                                TColor color) {
   if (canvas.Empty() || text.empty()) return;
   const ui::THBitmap section = win32::CreateDibSection(canvas);

@@ -24,7 +24,7 @@ class TGdiTextPainter : public TButtonTextPainter {
   TPoint TextExtent(const std::string& text, const TButtonFont& font) override;
   // Draws through a DIB section holding the canvas, with a clear
   // background, centred on one line.
-  void DrawText(TBitmap& canvas, const TRect& box, const std::string& text, const TButtonFont& font,
+  void PaintText(TBitmap& canvas, const TRect& box, const std::string& text, const TButtonFont& font,
                 TColor color) override;
 
  private:

@@ -152,6 +152,18 @@ TEST(ZlibStreams, CorruptStreamIsACompressionError) {
   }
 }
 
+// Fuzzer finding: a header with the preset-dictionary flag made inflate
+// answer "need dictionary" forever without consuming input.
+TEST(ZlibStreams, PresetDictionaryStreamIsACompressionError) {
+  const Bytes z = {0x78, 0x3F, 0xDA, 0x78, 0xDA, 0xED, 0x54, 0x5D, 0x6F, 0xDA};
+  try {
+    InflateAll(z);
+    FAIL() << "inflated";
+  } catch (const EDecompressionError& e) {
+    EXPECT_STREQ(e.what(), "compression error");
+  }
+}
+
 TEST(ZlibStreams, StreamCutShortGivesWhatWasProduced) {
   const Bytes data(50000, 'q');
   Bytes z = test::Compress(data);

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <set>
+#include <string>
 #include <vector>
 
 namespace tavo::skin {
@@ -119,7 +120,13 @@ INSTANTIATE_TEST_SUITE_P(
         TMixCase{"gray of gray", [](TEffectBmp& b) { b.Grayscale(); }, 77, 77},
         TMixCase{"noise 1", [](TEffectBmp& b) { b.Noise(1); }, 77, 77},
         TMixCase{"noise 0", [](TEffectBmp& b) { b.Noise(0); }, 77, 77},
-        TMixCase{"blur 0", [](TEffectBmp& b) { b.SplitBlur(0); }, 77, 77}));
+        TMixCase{"blur 0", [](TEffectBmp& b) { b.SplitBlur(0); }, 77, 77}),
+    [](const auto& info) {
+      std::string name = info.param.name;
+      for (char& c : name)
+        if (c == ' ') c = '_';
+      return name;
+    });
 
 TEST(Grayscale, GreenRedBlue) {
   // Pixel values are blue | green << 8 | red << 16.
@@ -335,6 +342,11 @@ TEST(FlipInto, UpsideDown) {
   source.FlipInto(target);
   for (int y = 0; y < 4; ++y)
     for (int x = 0; x < 3; ++x) EXPECT_EQ(target.GetPixel(x, 3 - y), TaggedPixel(x, y, 1));
+  // Into itself, with an odd height: the middle row stays.
+  TEffectBmp self = Tagged(2, 5, 1);
+  self.FlipInto(self);
+  for (int y = 0; y < 5; ++y)
+    for (int x = 0; x < 2; ++x) EXPECT_EQ(self.GetPixel(x, 4 - y), TaggedPixel(x, y, 1));
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace tavo::skin {
 namespace {
 
@@ -36,7 +38,8 @@ INSTANTIATE_TEST_SUITE_P(
         // 10 bytes (60) > 48. Whole characters go: "ab中文中..." 66,
         // "ab中文..." 54, "ab中..." 42. Dropping single bytes would have
         // stopped at "ab中" + a lone lead byte CE + "..." (48).
-        TFitCase{"ab\xD6\xD0\xCE\xC4\xD6\xD0\xCE\xC4", 48, "ab\xD6\xD0..."}));
+        TFitCase{"ab\xD6\xD0\xCE\xC4\xD6\xD0\xCE\xC4", 48, "ab\xD6\xD0..."}),
+    [](const auto& info) { return "case" + std::to_string(info.index); });
 
 }  // namespace
 }  // namespace tavo::skin

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <string>
 
 namespace tavo::skin {
 namespace {
@@ -28,7 +29,8 @@ INSTANTIATE_TEST_SUITE_P(Rects, RectSizes,
                                            TRectCase{{0, 0, 1, 1}, 1, 1, false}, TRectCase{{0, 0, 5, 0}, 5, 0, true},
                                            TRectCase{{5, 5, 2, 9}, -3, 4, true},
                                            // Spanning the whole 32-bit range is not "inverted".
-                                           TRectCase{{INT_MIN, 0, INT_MAX, 1}, -1, 1, false}));
+                                           TRectCase{{INT_MIN, 0, INT_MAX, 1}, -1, 1, false}),
+                         [](const auto& info) { return "case" + std::to_string(info.index); });
 
 struct TPointCase {
   TPoint p;
@@ -47,7 +49,10 @@ TEST_P(PointInRect, EdgesIncludedOrNot) {
 INSTANTIATE_TEST_SUITE_P(Points, PointInRect,
                          ::testing::Values(TPointCase{{2, 3}, true, true}, TPointCase{{5, 7}, true, true},
                                            TPointCase{{6, 8}, true, false}, TPointCase{{6, 3}, true, false},
-                                           TPointCase{{1, 3}, false, false}, TPointCase{{2, 9}, false, false}));
+                                           TPointCase{{1, 3}, false, false}, TPointCase{{2, 9}, false, false}),
+                         [](const auto& info) {
+                           return "x" + std::to_string(info.param.p.x) + "y" + std::to_string(info.param.p.y);
+                         });
 
 TEST(Geometry, RectInRectUsesTheExclusiveTest) {
   const TRect outer{0, 0, 10, 10};

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -41,7 +42,11 @@ INSTANTIATE_TEST_SUITE_P(Spans, TilingRule,
                              TTileCase{9, 2, 5, {}},
                              // (6 - 9) div 5 truncates to 0: one turn, cut below nothing.
                              TTileCase{9, 6, 5, {}},
-                             TTileCase{0, 12, 0, {}}, TTileCase{0, 12, -3, {}}));
+                             TTileCase{0, 12, 0, {}}, TTileCase{0, 12, -3, {}}),
+                         [](const auto& info) {
+                           auto n = [](int v) { return v < 0 ? "m" + std::to_string(-v) : std::to_string(v); };
+                           return "from" + n(info.param.a) + "to" + n(info.param.b) + "by" + n(info.param.n);
+                         });
 
 TEST(TilingRule, HugeSpanVisitsOnlyVisibleTiles) {
   int visits = 0;

@@ -30,7 +30,7 @@ class TBlockPainter : public TButtonTextPainter {
   TPoint TextExtent(const std::string& text, const TButtonFont&) override {
     return TPoint{static_cast<int32_t>(6 * text.size()), 12};
   }
-  void DrawText(TBitmap& canvas, const TRect& box, const std::string& text, const TButtonFont& font,
+  void PaintText(TBitmap& canvas, const TRect& box, const std::string& text, const TButtonFont& font,
                 TColor color) override {
     calls.push_back(TCall{box, text, font, color});
     const int w = static_cast<int>(6 * text.size());
