@@ -8,7 +8,7 @@
 #   bench/extract-bench.sh [build dir]   (default: build/native-release)
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build/native-release}
+build=$(cd "${1:-$root/build/native-release}" && pwd)
 tunzip=$build/tools/tunzip/tunzip
 bare=$build/bench/bench_bare_inflate
 size_mb=${SIZE_MB:-256}

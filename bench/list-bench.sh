@@ -4,7 +4,7 @@
 #   bench/list-bench.sh [path/to/tunzip]   (default: build/native-release)
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
-tunzip=${1:-$root/build/native-release/tools/tunzip/tunzip}
+tunzip=$(realpath "${1:-$root/build/native-release/tools/tunzip/tunzip}")
 entries=${ENTRIES:-100000}
 runs=${RUNS:-5}
 work=$(mktemp -d)

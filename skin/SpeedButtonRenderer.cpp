@@ -211,7 +211,10 @@ TBitmap TSpeedButtonRenderer::Render(const TSpeedButtonFace& face, const TSpeedB
     picture = normal.ToBitmap();
   } else if (face.Pressed) {
     picture = DrawButtonFace(face, *skin, skin->DownRect, true, true);
-  } else if (face.MouseInside || (morphing && face.MorphFactor == 1)) {
+  } else if (morphing ? face.MorphFactor >= 1 : face.MouseInside) {
+    // A morphing button shows what its factor says: showing the active face
+    // as soon as the mouse is inside would flash it before the first blend
+    // step (factor 0.2) takes it back.
     picture = DrawButtonFace(face, *skin, skin->ActiveRect, true, false);
   } else if (face.Transparent) {
     TBitmap canvas = BackgroundCanvas(face, background);

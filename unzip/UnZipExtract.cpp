@@ -147,6 +147,7 @@ int TUnZip::RunExtraction() {
   bool sortChanged = false;
   const TZipSortMode previousSort = SortMode;
   skipRetry_ = false;
+  working_.OEMConvert = OEMConvert;
   auto pipeline = std::make_unique<TDataPipeline>();
   pipeline_ = pipeline.get();
   try {

@@ -54,7 +54,7 @@ void TGdiTextPainter::PaintText(TBitmap& canvas, const TRect& box, const std::st
     SetBkMode(dc.get(), TRANSPARENT);
     SetTextColor(dc.get(), color);
     RECT r{box.left, box.top, box.right, box.bottom};
-    DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
     TBitmap drawn = win32::CaptureDC(dc.get(), TRect{0, 0, canvas.Width(), canvas.Height()});
     if (!drawn.Empty()) canvas = std::move(drawn);
   }

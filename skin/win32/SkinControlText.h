@@ -23,7 +23,9 @@ class TGdiTextPainter : public TButtonTextPainter {
 
   TPoint TextExtent(const std::string& text, const TButtonFont& font) override;
   // Draws through a DIB section holding the canvas, with a clear
-  // background, centred on one line.
+  // background, centred on one line. The box only centres the text: a
+  // character taken from a linked font taller than the measured line is
+  // not cut off.
   void PaintText(TBitmap& canvas, const TRect& box, const std::string& text, const TButtonFont& font,
                 TColor color) override;
 

@@ -318,6 +318,23 @@ TEST_F(ZipDirectoryTest, TwoCentralEntriesAtOneOffsetRebuild) {
   EXPECT_EQ(u.Entry(1).FileName(), "b.txt");
 }
 
+TEST_F(ZipDirectoryTest, DirectoryFileStandsInForAMissingEndRecord) {
+  ZipBuilder b;
+  b.Add(ZipEntry::Stored("a.txt", "aaaa"));
+  b.Add(ZipEntry::Stored("d/b.txt", "bbbb"));
+  const std::string whole = b.Build();
+  // "x.zfc" holds a copy of the central directory at offset 0 and an end
+  // record; the archive itself ends after its data.
+  std::string zfc = whole.substr(b.centralDirStart, b.endRecordStart - b.centralDirStart);
+  const std::string end = whole.substr(b.endRecordStart);
+  zfc += end;
+  WriteFile(dir / "x.zfc", zfc);
+  TUnZip& u = Load(whole.substr(0, b.centralDirStart), "x.zip");
+  EXPECT_EQ(Paths(), (std::vector<std::string>{"a.txt", "d\\b.txt"}));
+  EXPECT_FALSE(u.Rebuilt());
+  EXPECT_EQ(u.Entry(1).EffectiveLocalHeaderOffset(), b.localOffsets[1]);
+}
+
 TEST_F(ZipDirectoryTest, IndexOutOfRange) {
   ZipBuilder b;
   b.Add(ZipEntry::Stored("a.txt", "aaaa"));

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -127,6 +129,41 @@ inline int PixelsUnlikeRenderer(const ui::TForm& form, const TSkinSpeedButton& b
     for (int x = 0; x < button.Width(); ++x)
       if (shown.At(button.Left() + x, button.Top() + y) != expected.Pixel(x, y)) ++differ;
   return differ;
+}
+
+// When TAVO_BUTTON_SHOTS names a folder, the button's rectangle as shown
+// is written there as name.bmp (24-bit), for the documentation pictures.
+inline void SaveShotIfAsked(const ui::TForm& form, const TSkinSpeedButton& button, const std::string& name) {
+  const char* dir = std::getenv("TAVO_BUTTON_SHOTS");
+  if (dir == nullptr || *dir == 0) return;
+  const TClientPicture shown(form.Handle());
+  const int w = button.Width(), h = button.Height();
+  const int stride = (w * 3 + 3) & ~3;
+  std::vector<unsigned char> file(54 + static_cast<size_t>(stride) * h);
+  auto put32 = [&](size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) file[at + i] = static_cast<unsigned char>(v >> (8 * i));
+  };
+  file[0] = 'B';
+  file[1] = 'M';
+  put32(2, static_cast<uint32_t>(file.size()));
+  put32(10, 54);
+  put32(14, 40);
+  put32(18, static_cast<uint32_t>(w));
+  put32(22, static_cast<uint32_t>(h));  // bottom-up rows
+  file[26] = 1;
+  file[28] = 24;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const COLORREF c = shown.At(button.Left() + x, button.Top() + y);
+      unsigned char* p = &file[54 + static_cast<size_t>(h - 1 - y) * stride + x * 3];
+      p[0] = GetBValue(c);
+      p[1] = GetGValue(c);
+      p[2] = GetRValue(c);
+    }
+  if (FILE* f = std::fopen((std::string(dir) + "/" + name + ".bmp").c_str(), "wb")) {
+    std::fwrite(file.data(), 1, file.size(), f);
+    std::fclose(f);
+  }
 }
 
 }  // namespace tavo::skin::button_test

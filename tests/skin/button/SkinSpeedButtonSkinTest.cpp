@@ -57,9 +57,16 @@ TEST_F(SkinnedButtonTest, GraphiteToolButtonIsNinetyFourByTwentySixWithTheSkinsP
     EXPECT_EQ(Shown(93, 0), picture.Pixel(s.rightEnd, 31)) << s.state;
     EXPECT_EQ(Shown(93, 25), picture.Pixel(s.rightEnd, 56)) << s.state;
     EXPECT_EQ(PixelsUnlikeRenderer(form, button), 0) << s.state;
+    SaveShotIfAsked(form, button, s.state);
   }
   Release(form, 45, 55);
   EXPECT_EQ(clicks, 1);
+  // Disabled: the section has no disabled picture, so the normal one.
+  MoveTo(form, 300, 250);
+  button.SetEnabled(false);
+  EXPECT_EQ(Shown(0, 0), picture.Pixel(55, 31));
+  EXPECT_EQ(PixelsUnlikeRenderer(form, button), 0);
+  SaveShotIfAsked(form, button, "disabled");
 }
 
 TEST_F(SkinnedButtonTest, FollowsTheSkinDataMessages) {

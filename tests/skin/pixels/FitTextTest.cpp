@@ -39,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
         // "ab中文..." 54, "ab中..." 42. Dropping single bytes would have
         // stopped at "ab中" + a lone lead byte CE + "..." (48).
         TFitCase{"ab\xD6\xD0\xCE\xC4\xD6\xD0\xCE\xC4", 48, "ab\xD6\xD0..."}),
-    [](const auto& info) { return "case" + std::to_string(info.index); });
+    [](const auto& info) { return std::string("case").append(std::to_string(info.index)); });
 
 }  // namespace
 }  // namespace tavo::skin

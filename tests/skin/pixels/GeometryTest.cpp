@@ -30,7 +30,7 @@ INSTANTIATE_TEST_SUITE_P(Rects, RectSizes,
                                            TRectCase{{5, 5, 2, 9}, -3, 4, true},
                                            // Spanning the whole 32-bit range is not "inverted".
                                            TRectCase{{INT_MIN, 0, INT_MAX, 1}, -1, 1, false}),
-                         [](const auto& info) { return "case" + std::to_string(info.index); });
+                         [](const auto& info) { return std::string("case").append(std::to_string(info.index)); });
 
 struct TPointCase {
   TPoint p;
@@ -51,7 +51,8 @@ INSTANTIATE_TEST_SUITE_P(Points, PointInRect,
                                            TPointCase{{6, 8}, true, false}, TPointCase{{6, 3}, true, false},
                                            TPointCase{{1, 3}, false, false}, TPointCase{{2, 9}, false, false}),
                          [](const auto& info) {
-                           return "x" + std::to_string(info.param.p.x) + "y" + std::to_string(info.param.p.y);
+                           return std::string("x").append(std::to_string(info.param.p.x)).append("y").append(
+                               std::to_string(info.param.p.y));
                          });
 
 TEST(Geometry, RectInRectUsesTheExclusiveTest) {

@@ -44,8 +44,9 @@ INSTANTIATE_TEST_SUITE_P(Spans, TilingRule,
                              TTileCase{9, 6, 5, {}},
                              TTileCase{0, 12, 0, {}}, TTileCase{0, 12, -3, {}}),
                          [](const auto& info) {
-                           auto n = [](int v) { return v < 0 ? "m" + std::to_string(-v) : std::to_string(v); };
-                           return "from" + n(info.param.a) + "to" + n(info.param.b) + "by" + n(info.param.n);
+                           auto n = [](int v) { return std::string(v < 0 ? "m" : "").append(std::to_string(v < 0 ? -v : v)); };
+                           return std::string("from").append(n(info.param.a)).append("to").append(n(info.param.b))
+                               .append("by").append(n(info.param.n));
                          });
 
 TEST(TilingRule, HugeSpanVisitsOnlyVisibleTiles) {

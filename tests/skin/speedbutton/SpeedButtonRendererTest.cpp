@@ -204,6 +204,11 @@ TEST_F(SpeedButtonFaceTest, MorphMixesNormalAndActiveFaces) {
     const int expectedRed = static_cast<int>(std::nearbyint(55 + (80 - 55) * 0.2 * step));  // 60, 65, 70, 75
     EXPECT_EQ(Render(s).Pixel(0, 4), RGB(static_cast<uint8_t>(expectedRed), 35, 7)) << step;
   }
+  // Mouse inside at factor 0: the blend has not begun, the normal face shows.
+  face.MouseInside = true;
+  face.MorphFactor = 0;
+  EXPECT_EQ(Render(s).Pixel(0, 4), Coord(55, 35));
+  face.MouseInside = false;
   // At exactly 1 the active face shows even with the mouse outside.
   face.MorphFactor = 1;
   EXPECT_EQ(Render(s).Pixel(0, 4), Coord(80, 35));

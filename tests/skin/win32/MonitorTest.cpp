@@ -28,7 +28,8 @@ INSTANTIATE_TEST_SUITE_P(Versions, VersionRules,
                                            TVersionCase{5, 3, false, false}, TVersionCase{6, 0, false, false},
                                            TVersionCase{6, 1, false, false}, TVersionCase{10, 0, false, false}),
                          [](const auto& info) {
-                           return "v" + std::to_string(info.param.major) + "_" + std::to_string(info.param.minor);
+                           return std::string("v").append(std::to_string(info.param.major)).append("_").append(
+                               std::to_string(info.param.minor));
                          });
 
 // The running system (Wine reports 6.x or 10.0): no layered windows.
