@@ -64,7 +64,7 @@ TStep1Frm::TStep1Frm()
   Dir1.OnChange = [this](ui::TObject& sender) { Dir1Change(sender); };
 
   DriveComboBox1.SetDesignBounds(24, 176, 257, 19);
-  DriveComboBox1.DirList = &Dir1;
+  DriveComboBox1.SetDirList(&Dir1);
   DriveComboBox1.SetTabOrder(2);
 
   Edit1.SetDesignBounds(24, 199, 521, 21);

@@ -3,7 +3,8 @@
 // or back ("取消").
 #pragma once
 
-#include "app/PlainChooser.h"
+#include "app/DirectoryListBox.h"
+#include "app/DriveComboBox.h"
 #include "app/PlainSpeedButton.h"
 #include "ui/Edit.h"
 #include "ui/Form.h"
@@ -18,8 +19,8 @@ class TStep1Frm : public ui::TForm {
   ~TStep1Frm() override;
 
   ui::TLabel Label1;
-  TPlainDirectoryList Dir1;
-  TPlainDriveList DriveComboBox1;
+  TDirectoryListBox Dir1;
+  TDriveComboBox DriveComboBox1;
   ui::TEdit Edit1;
   ui::TImage Image1;
   TPlainSpeedButton NEXTStep;

@@ -4,7 +4,8 @@
 #   (a) one large compressible file (SIZE_MB, default 256),
 #   (b) many small files (FILES, default 20000),
 #   (c) the same two archives encrypted,
-# and prints the ratios, plus tunzip's peak memory on (a).
+# and prints the ratios, plus tunzip's peak memory on (a). RUNS=n takes the
+# best of n runs of each command.
 #   bench/extract-bench.sh [build dir]   (default: build/native-release)
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -40,9 +41,14 @@ PY
 (cd big && zip -q -r -P benchpw ../ae.zip .) && (cd small && zip -q -r -P benchpw ../be.zip .)
 
 now() { python3 -c 'import time; print(time.perf_counter())'; }
-timeit() {  # command... ; prints seconds
-  rm -rf out; t0=$(now); "$@" > /dev/null 2>&1 || { echo "failed: $*" >&2; exit 1; }; t1=$(now)
-  python3 -c "print('%.3f' % ($t1 - $t0))"
+runs=${RUNS:-1}
+timeit() {  # command... ; prints the best of $runs times in seconds
+  best=""
+  for i in $(seq "$runs"); do
+    rm -rf out; t0=$(now); "$@" > /dev/null 2>&1 || { echo "failed: $*" >&2; exit 1; }; t1=$(now)
+    best=$(python3 -c "t = $t1 - $t0; b = '$best'; print('%.3f' % (t if not b or t < float(b) else float(b)))")
+  done
+  echo "$best"
 }
 ratio() { python3 -c "print('%.2f' % ($1 / $2))"; }
 

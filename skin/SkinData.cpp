@@ -199,6 +199,10 @@ void TSkinData::ReadRecordList(const TSkinIni& ini, const char* section, bool ob
 }
 
 void TSkinData::SaveToIni(TSkinIni& ini) {
+  // Records first: a record that shares its name with a fixed section must
+  // not erase the fixed section or the lists written after it.
+  for (auto& object : SkinObjects) object->SaveToIni(ini);
+  for (auto& control : SkinControls) control->SaveToIni(ini);
   for (const char* section : {"VERSION", "PICTURES", "FORMINFO", "POPUPWINDOW", "HINTWINDOW", "SKINOBJECTS",
                               "SKINCONTROLS"})
     ini.EraseSection(section);
@@ -223,8 +227,6 @@ void TSkinData::SaveToIni(TSkinIni& ini) {
   ini.WriteInteger("SKINCONTROLS", "count", static_cast<int32_t>(SkinControls.size()));
   for (size_t i = 0; i < SkinControls.size(); ++i)
     ini.WriteString("SKINCONTROLS", std::to_string(i), SkinControls[i]->IDName + ":" + SkinControls[i]->Kind);
-  for (auto& object : SkinObjects) object->SaveToIni(ini);
-  for (auto& control : SkinControls) control->SaveToIni(ini);
 }
 
 void TSkinData::ClearObjects() {

@@ -24,6 +24,15 @@ LRESULT CALLBACK ApplicationWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lP
     }
     return 0;
   }
+  if (msg == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) {
+    // The taskbar button activates this window of no size: hand the
+    // activation on to the form the user last worked in (the modal one).
+    HWND popup = GetLastActivePopup(wnd);
+    if (popup && popup != wnd && IsWindowVisible(popup) && IsWindowEnabled(popup)) {
+      SetActiveWindow(popup);
+      return 0;
+    }
+  }
   return DefWindowProcA(wnd, msg, wParam, lParam);
 }
 

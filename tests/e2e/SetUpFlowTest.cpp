@@ -47,14 +47,17 @@ class SetUpFlowTest : public ::testing::Test {
     ASSERT_TRUE(driver.Start(setupExe)) << "cannot start setup.exe, error " << GetLastError();
   }
 
-  // Waits until the window shows its own pixels (the first paint may lag
-  // behind the window appearing), then saves it.
-  void Photograph(HWND wnd, POINT probe, COLORREF expected, const wchar_t* name) {
+  // Waits until a window shows its own pixels at a probe point (the first
+  // paint may lag behind the window appearing).
+  static void WaitPainted(HWND wnd, POINT probe, COLORREF expected) {
     const DWORD start = GetTickCount();
     while (ScreenPixel(wnd, probe) != expected && GetTickCount() - start < 10000) Sleep(100);
     EXPECT_EQ(ScreenPixel(wnd, probe), expected) << "window not painted";
     Sleep(300);
-    EXPECT_TRUE(TWindowDriver::Screenshot(wnd, shots + L"\\" + name));
+  }
+
+  void Photograph(HWND wnd, const wchar_t* name) {
+    EXPECT_TRUE(TWindowDriver::Screenshot(wnd, shots + L"\\" + name)) << "cannot save " << name;
   }
 
   std::wstring setupExe;
@@ -67,14 +70,15 @@ TEST_F(SetUpFlowTest, SplashInstallCancelExit) {
   ASSERT_NE(splash, nullptr) << "no splash window";
   const HWND bar = TWindowDriver::ChildAt(splash, Scaled(kBarOnSplash));
   ASSERT_NE(bar, splash) << "the splash window has no bar";
-  Photograph(bar, POINT{5, 5}, kBarColor, L"splash.png");
-  TWindowDriver::Screenshot(splash, shots + L"\\splash.png");
+  WaitPainted(bar, POINT{5, 5}, kBarColor);
+  Photograph(splash, L"splash.png");
 
   TWindowDriver::Click(bar, Scaled(kInstallOnBar));
   const HWND directory = driver.WaitForWindow(kDirectoryCaption, kWindowTimeout);
   ASSERT_NE(directory, nullptr) << "\"安装程序\" did not open the directory window";
   EXPECT_FALSE(IsWindowEnabled(splash)) << "the directory window is not modal";
-  Photograph(directory, POINT{2, 2}, GetSysColor(COLOR_BTNFACE), L"directory.png");
+  WaitPainted(directory, POINT{2, 2}, GetSysColor(COLOR_BTNFACE));
+  Photograph(directory, L"directory.png");
 
   TWindowDriver::Click(directory, Scaled(kCancelOnDirectory));
   ASSERT_TRUE(TWindowDriver::WaitForHidden(directory, kWindowTimeout)) << "\"取消\" did not close the window";

@@ -312,6 +312,17 @@ TEST_F(ExtractTest, RootDirIsCutFromEntryPaths) {
   EXPECT_EQ(ReadFile(out + "/x/c.txt"), "2");
 }
 
+#ifndef _WIN32
+TEST_F(ExtractTest, CodePageNamesBecomeUtf8FileNames) {
+  // The GBK bytes of a Chinese directory and file name, as a DOS-host archive
+  // from a Chinese system stores them.
+  ZipBuilder b;
+  b.Add(ZipEntry::Stored("\xB0\xB2\xD7\xB0/\xCB\xB5\xC3\xF7.txt", "gbk"));
+  EXPECT_EQ(Extract(b), 1);
+  EXPECT_EQ(ReadFile(out + "/\u5b89\u88c5/\u8bf4\u660e.txt"), "gbk");
+}
+#endif
+
 TEST_F(ExtractTest, HostilePathsNeverLeaveTheDestination) {
   const char* names[] = {"../evil1.txt", "a/../../evil2.txt", "..\\evil3.txt", "a\\..\\..\\evil4.txt",
                          "C:..\\evil5.txt", "\\..\\evil6.txt", "C:/../evil7.txt", "a/..", "ok/../../evil8.txt"};

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "support/TestFiles.h"
+#include "support/ZipBuilder.h"
 
 namespace tavo::test {
 namespace {
@@ -131,6 +132,35 @@ TEST_F(ListingTest, PythonForcedZip64AndManyEntries) {
   ASSERT_EQ(RunCommand("python3 make.py", nullptr, dir.Path()), 0);
   ExpectSameAsUnzip(dir / "z64.zip");
   ExpectSameAsUnzip(dir / "many.zip");
+}
+
+TEST_F(ListingTest, HandBuiltArchives) {
+  // Zip64 sizes and offsets with a Zip64 end record.
+  ZipBuilder z64;
+  ZipEntry big = ZipEntry::Deflated("big/one.txt", CompressibleText(20000));
+  big.zip64 = true;
+  big.zip64Offset = true;
+  z64.Add(big);
+  z64.Add(ZipEntry::Stored("two.bin", RandomBytes(300)));
+  z64.zip64End = true;
+  WriteFile(dir / "z64.zip", z64.Build());
+  ExpectSameAsUnzip(dir / "z64.zip");
+  // Entry comments, extra fields of other tags, data descriptors, an
+  // encrypted entry and an archive comment.
+  ZipBuilder misc;
+  ZipEntry a = ZipEntry::Stored("a.txt", "alpha");
+  a.comment = "first entry";
+  a.centralExtra = std::string("\x55\x54\x05\x00\x01\x00\x00\x00\x00", 9);
+  misc.Add(a);
+  ZipEntry d = ZipEntry::Deflated("dd/b.txt", CompressibleText(3000));
+  d.dataDescriptor = true;
+  misc.Add(d);
+  ZipEntry e = ZipEntry::Stored("secret.txt", "hidden");
+  e.Encrypt("pw");
+  misc.Add(e);
+  misc.comment = "made by hand";
+  WriteFile(dir / "misc.zip", misc.Build());
+  ExpectSameAsUnzip(dir / "misc.zip");
 }
 
 TEST_F(ListingTest, SortOptionOrdersByName) {

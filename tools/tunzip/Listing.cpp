@@ -89,7 +89,10 @@ void ListVerbose(zip::TUnZip& unzip, const std::string& archiveName, FILE* out) 
   const int count = unzip.EntryCount();
   for (int i = 0; i < count; ++i) {
     const TZipHeaderInfo& e = unzip.Entry(i);
-    const uint64_t size = e.EffectiveUncompressedSize(), csize = e.EffectiveCompressedSize();
+    const uint64_t size = e.EffectiveUncompressedSize();
+    uint64_t csize = e.EffectiveCompressedSize();
+    // Like unzip, the size column leaves out the 12-byte encryption header.
+    if (e.Encrypted() && csize >= 12) csize -= 12;
     total += size;
     totalCompressed += csize;
     std::fprintf(out, "%8" PRIu64 "  %-7s%8" PRIu64 " %3d%% ", size, MethodName(e).c_str(), csize,

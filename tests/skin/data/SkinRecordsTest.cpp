@@ -241,3 +241,22 @@ TEST(SkinRecords, SaveToIniRoundTrips) {
 
 }  // namespace
 }  // namespace tavo::skin
+
+namespace tavo::skin {
+namespace {
+
+// A record named like a fixed section must not wipe the lists on saving.
+TEST(SkinRecords, RecordNamedLikeAFixedSectionSurvivesSaving) {
+  TLoaded skin("[SKINOBJECTS]\ncount=2\n0=SKINOBJECTS:caption\n1=FORMINFO:button\n[SKINCONTROLS]\ncount=1\n"
+               "0=SKINCONTROLS:label\n");
+  ASSERT_EQ(skin.data.SkinObjects.size(), 2u);
+  TSkinIni saved;
+  skin.data.SaveToIni(saved);
+  TLoaded again("");
+  again.data.ReadSkinIni(TSkinIni(saved.Lines()));
+  EXPECT_EQ(again.data.SkinObjects.size(), 2u);
+  EXPECT_EQ(again.data.SkinControls.size(), 1u);
+}
+
+}  // namespace
+}  // namespace tavo::skin

@@ -212,6 +212,9 @@ TEST(Gradient, VerticalAtSeveralFactors) {
       {1.0L, {200, 200, 200, 200, 200, 200, 200, 200, 200, 200}},
       // a = 4, b = 2, step 0.5, c = 2; n = 3, m = 7: t = 0.5 -> 100, then 0.
       {0.4L, {0, 0, 100, 200, 200, 200, 200, 200, 100, 0}},
+      // a = 9, b = (10 - 1 - 9) div 2 = 0: step 0; c = 4, n = 1, m = 9. Row 0
+      // is mixed with t = 0 (step 0, not 1), so it shows other too.
+      {0.9L, {200, 200, 200, 200, 200, 200, 200, 200, 200, 200}},
   };
   for (const auto& c : cases) {
     TEffectBmp self = Gray(1, 10, 0);
@@ -303,6 +306,13 @@ TEST(SplitBlur, WorksInPlace) {
   row.SetPixel(0, 0, 0), row.SetPixel(1, 0, 100 * 0x010101u), row.SetPixel(2, 0, 200 * 0x010101u);
   row.SplitBlur(1);
   EXPECT_EQ(Blues(row), (std::vector<int>{50, 125, 162}));
+
+  // The same along a column (width 1: left = right = the pixel's column):
+  // y = 1 reads row 0's new 50 above and row 2's 200 below.
+  TEffectBmp column(1, 3);
+  column.SetPixel(0, 0, 0), column.SetPixel(0, 1, 100 * 0x010101u), column.SetPixel(0, 2, 200 * 0x010101u);
+  column.SplitBlur(1);
+  EXPECT_EQ(BluesDown(column), (std::vector<int>{50, 125, 162}));
 
   // Amounts reaching past the picture in either direction fall back to the
   // pixel itself.

@@ -141,3 +141,17 @@ TEST(Lines, ClippedAtTheCanvasEdge) {
 
 }  // namespace
 }  // namespace tavo::skin
+
+namespace tavo::skin {
+namespace {
+
+// Found by fuzzing: the arrow's centre overflowed 32 bits for a rectangle
+// spanning the whole coordinate range. Up: w div 2 = h div 2 = 2147483647,
+// so x0 = -1 and y0 = -3; the row of i = 3 is y = 0 from x = -4 to 2.
+TEST(Arrow, WholeRangeRectangle) {
+  const TRect r{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
+  EXPECT_EQ(Drawn([&](TBitmap& c) { DrawArrow(c, r, kInk, 3); }), Row(0, 0, 2));
+}
+
+}  // namespace
+}  // namespace tavo::skin

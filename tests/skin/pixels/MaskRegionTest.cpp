@@ -33,7 +33,9 @@ TEST(MaskRuns, OffsetRunsAndTheByteLayout) {
   mask.SetPixel(0, 0, kBlack), mask.SetPixel(1, 0, kBlack);  // run 0..2 on row 0
   mask.SetPixel(5, 0, kBlack);                               // run 5..6 on row 0
   mask.SetPixel(2, 2, kBlack);                               // run 2..3 on row 2
-  mask.SetPixel(3, 1, RGB(0, 0, 1));                         // nearly black is outside
+  mask.SetPixel(3, 1, RGB(0, 0, 1));                         // nearly black is outside,
+  mask.SetPixel(4, 1, RGB(0, 1, 0));                         // whichever channel
+  mask.SetPixel(5, 1, RGB(1, 0, 0));                         // is not 0
   const auto data = MaskRunsToRegionData(mask, 10, -20);
   ASSERT_TRUE(data.has_value());
   const std::vector<TRect> expected = {{10, -20, 12, -19}, {15, -20, 16, -19}, {12, -18, 13, -17}};

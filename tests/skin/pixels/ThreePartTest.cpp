@@ -119,3 +119,20 @@ TEST(ThreePart, SourceOutsideThePictureCopiesOnlyWhatExists) {
 
 }  // namespace
 }  // namespace tavo::skin
+
+namespace tavo::skin {
+namespace {
+
+// Found by fuzzing: scaling into a rectangle spanning the whole coordinate
+// range overflowed 64 bits. Destination pixel 0 is k = 2^31 pixels into the
+// rectangle: (2k + 1) * 4 / (2 * (2^32 - 1)) = (2^34 + 4) / (2^33 - 2) = 2,
+// and pixels 1..7 land on source column 2 as well.
+TEST(CopyRect, WholeRangeDestination) {
+  const TBitmap source = CoordPicture(4, 1);
+  TBitmap dest = NewPicture(8, 1);
+  CopyRect(dest, TRect{INT32_MIN, 0, INT32_MAX, 1}, source, TRect{0, 0, 4, 1});
+  for (int x = 0; x < 8; ++x) EXPECT_EQ(dest.Pixel(x, 0), Coord(2, 0)) << x;
+}
+
+}  // namespace
+}  // namespace tavo::skin

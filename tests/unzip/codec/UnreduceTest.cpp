@@ -48,7 +48,7 @@ TEST_P(UnreduceFactor, ShortMatchCopiesOverlapping) {
 }
 
 TEST_P(UnreduceFactor, DistanceHighBitsComeFromV) {
-  // 300 literals (i mod 251, avoiding 144 by construction below), then a
+  // 300 literals (1 to 100, three times over), then a
   // match of length 5 whose distance is 1*256 + 20 + 1 = 277.
   std::vector<int> values;
   std::string expected;
@@ -57,7 +57,7 @@ TEST_P(UnreduceFactor, DistanceHighBitsComeFromV) {
     values.push_back(b);
     expected.push_back(static_cast<char>(b));
   }
-  const unsigned v = (1u << GetParam().distShift) | 2u;  // high part 1, length 2 + 3
+  const unsigned v = (1u << GetParam().distShift) | 2u;  // distance high bits 1, length 2 + 3
   values.insert(values.end(), {144, static_cast<int>(v), 20});
   const size_t from = expected.size() - 277;
   for (size_t k = 0; k < 5; ++k) expected.push_back(expected[from + k]);
