@@ -11,12 +11,12 @@ namespace {
 
 using test::Bytes;
 using test::MakeBmp;
-using test::TBmpSpec;
+using test::TBmpLayout;
 
 uint8_t StoredByte(uint32_t row, uint32_t k) { return static_cast<uint8_t>((row * 16 + k) & 0xFF); }
 
 // The colour the builder's bytes stand for at (x, y) of the decoded picture.
-TColor Expected(const TBmpSpec& s, int x, int y) {
+TColor Expected(const TBmpLayout& s, int x, int y) {
   const int h = s.height < 0 ? -s.height : s.height;
   const uint32_t r = s.height > 0 ? static_cast<uint32_t>(h - 1 - y) : static_cast<uint32_t>(y);
   const uint32_t ux = static_cast<uint32_t>(x);
@@ -45,12 +45,12 @@ TColor Expected(const TBmpSpec& s, int x, int y) {
 
 struct TDecodeCase {
   const char* name;
-  TBmpSpec spec;
+  TBmpLayout layout;
   TPixelFormat format;
 };
 
-TBmpSpec Spec(int bits, int w, int h) {
-  TBmpSpec s;
+TBmpLayout Layout(int bits, int w, int h) {
+  TBmpLayout s;
   s.bits = static_cast<uint16_t>(bits);
   s.width = w;
   s.height = h;
@@ -59,39 +59,39 @@ TBmpSpec Spec(int bits, int w, int h) {
 
 std::vector<TDecodeCase> DecodeCases() {
   std::vector<TDecodeCase> cases = {
-      {"1bit", Spec(1, 19, 3), TPixelFormat::pf1bit},
-      {"4bit", Spec(4, 7, 4), TPixelFormat::pf4bit},
-      {"8bit", Spec(8, 5, 3), TPixelFormat::pf8bit},
-      {"16bit555", Spec(16, 3, 2), TPixelFormat::pf16bit},
-      {"24bit", Spec(24, 5, 3), TPixelFormat::pf24bit},
-      {"32bit", Spec(32, 3, 2), TPixelFormat::pf32bit},
-      {"8bitTopDown", Spec(8, 6, -4), TPixelFormat::pf8bit},
+      {"1bit", Layout(1, 19, 3), TPixelFormat::pf1bit},
+      {"4bit", Layout(4, 7, 4), TPixelFormat::pf4bit},
+      {"8bit", Layout(8, 5, 3), TPixelFormat::pf8bit},
+      {"16bit555", Layout(16, 3, 2), TPixelFormat::pf16bit},
+      {"24bit", Layout(24, 5, 3), TPixelFormat::pf24bit},
+      {"32bit", Layout(32, 3, 2), TPixelFormat::pf32bit},
+      {"8bitTopDown", Layout(8, 6, -4), TPixelFormat::pf8bit},
   };
-  TBmpSpec s565 = Spec(16, 3, 2);
+  TBmpLayout s565 = Layout(16, 3, 2);
   s565.bitFields = true;
   cases.push_back({"16bit565BitFields", s565, TPixelFormat::pf16bit});
-  TBmpSpec s32 = Spec(32, 2, 2);
+  TBmpLayout s32 = Layout(32, 2, 2);
   s32.bitFields = true;
   s32.masks[0] = 0x000000FF;
   s32.masks[1] = 0x0000FF00;
   s32.masks[2] = 0x00FF0000;
   cases.push_back({"32bitBitFieldsSwapped", s32, TPixelFormat::pf32bit});
-  TBmpSpec core8 = Spec(8, 5, 3);
+  TBmpLayout core8 = Layout(8, 5, 3);
   core8.headerSize = 12;
   cases.push_back({"core8bit", core8, TPixelFormat::pf8bit});
-  TBmpSpec core24 = Spec(24, 3, 2);
+  TBmpLayout core24 = Layout(24, 3, 2);
   core24.headerSize = 12;
   cases.push_back({"core24bit", core24, TPixelFormat::pf24bit});
-  TBmpSpec used = Spec(8, 4, 2);
+  TBmpLayout used = Layout(8, 4, 2);
   used.clrUsed = 20;  // short palette: 20 entries, not 256
   cases.push_back({"8bitClrUsed20", used, TPixelFormat::pf8bit});
-  TBmpSpec extra = Spec(24, 2, 2);
+  TBmpLayout extra = Layout(24, 2, 2);
   extra.extraPixelBytes = 6;  // image size field larger than the rows
   cases.push_back({"24bitSizeImageBeyondRows", extra, TPixelFormat::pf24bit});
-  TBmpSpec table24 = Spec(24, 2, 2);
+  TBmpLayout table24 = Layout(24, 2, 2);
   table24.clrUsed = 3;  // a colour table before true-colour pixels is skipped
   cases.push_back({"24bitWithColourTable", table24, TPixelFormat::pf24bit});
-  TBmpSpec v4 = Spec(8, 3, 2);
+  TBmpLayout v4 = Layout(8, 3, 2);
   v4.headerSize = 108;
   cases.push_back({"v4Header8bit", v4, TPixelFormat::pf8bit});
   return cases;
@@ -101,28 +101,28 @@ class BmpDecode : public ::testing::TestWithParam<TDecodeCase> {};
 
 TEST_P(BmpDecode, ConsumesExactlyItsLengthAndKeepsDepth) {
   const TDecodeCase& c = GetParam();
-  Bytes data = MakeBmp(c.spec);
+  Bytes data = MakeBmp(c.layout);
   const size_t length = data.size();
   data.insert(data.end(), {'X', 'Y', 'Z'});  // whatever follows must stay unread
   TMemoryStream stream(data);
   TBitmap bitmap;
   ReadBmpImage(stream, bitmap);
   EXPECT_EQ(static_cast<size_t>(stream.Position()), length);
-  const int h = c.spec.height < 0 ? -c.spec.height : c.spec.height;
-  ASSERT_EQ(bitmap.Width(), c.spec.width);
+  const int h = c.layout.height < 0 ? -c.layout.height : c.layout.height;
+  ASSERT_EQ(bitmap.Width(), c.layout.width);
   ASSERT_EQ(bitmap.Height(), h);
   EXPECT_EQ(bitmap.PixelFormat(), c.format);
-  if (c.spec.bits <= 8) {
-    const uint32_t entries = std::min(test::PaletteCount(c.spec), 1u << c.spec.bits);
+  if (c.layout.bits <= 8) {
+    const uint32_t entries = std::min(test::PaletteCount(c.layout), 1u << c.layout.bits);
     EXPECT_EQ(bitmap.Palette().size(), entries);
   }
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < c.spec.width; ++x)
-      ASSERT_EQ(bitmap.Pixel(x, y), Expected(c.spec, x, y)) << "at " << x << "," << y;
+    for (int x = 0; x < c.layout.width; ++x)
+      ASSERT_EQ(bitmap.Pixel(x, y), Expected(c.layout, x, y)) << "at " << x << "," << y;
 }
 
 TEST_P(BmpDecode, WritesBackWhatItRead) {
-  TMemoryStream stream(MakeBmp(GetParam().spec));
+  TMemoryStream stream(MakeBmp(GetParam().layout));
   TBitmap first;
   ReadBmpImage(stream, first);
   const Bytes written = WriteBmpImage(first);
@@ -156,19 +156,19 @@ Bytes Patched(Bytes data, size_t offset, uint32_t value) {
 }
 
 std::vector<TDamageCase> DamageCases() {
-  const Bytes good = MakeBmp(Spec(8, 4, 2));  // 14 + 40 + 1024 + 8 bytes
+  const Bytes good = MakeBmp(Layout(8, 4, 2));  // 14 + 40 + 1024 + 8 bytes
   auto cut = [&](size_t n) { return Bytes(good.begin(), good.begin() + static_cast<long>(n)); };
   auto with = [](auto change) {
-    TBmpSpec s = Spec(8, 4, 2);
+    TBmpLayout s = Layout(8, 4, 2);
     change(s);
     return MakeBmp(s);
   };
   return {
-      {"NotBM", with([](TBmpSpec& s) { s.signature[0] = 'M'; }), "Bitmap image is not valid"},
-      {"TwoPlanes", with([](TBmpSpec& s) { s.planes = 2; }), "Bitmap image is not valid"},
-      {"BitCount7", with([](TBmpSpec& s) { s.bits = 7; }), "Bitmap image is not valid"},
-      {"RunLength8", with([](TBmpSpec& s) { s.compression = 1; }), "Bitmap image is not valid"},
-      {"HeaderSize20", with([](TBmpSpec& s) { s.headerSize = 20; }), "Bitmap image is not valid"},
+      {"NotBM", with([](TBmpLayout& s) { s.signature[0] = 'M'; }), "Bitmap image is not valid"},
+      {"TwoPlanes", with([](TBmpLayout& s) { s.planes = 2; }), "Bitmap image is not valid"},
+      {"BitCount7", with([](TBmpLayout& s) { s.bits = 7; }), "Bitmap image is not valid"},
+      {"RunLength8", with([](TBmpLayout& s) { s.compression = 1; }), "Bitmap image is not valid"},
+      {"HeaderSize20", with([](TBmpLayout& s) { s.headerSize = 20; }), "Bitmap image is not valid"},
       {"EndsInFileHeader", cut(10), "Stream read error"},
       {"EndsInInfoHeader", cut(14 + 20), "Stream read error"},
       {"EndsInColourTable", cut(14 + 40 + 500), "Stream read error"},
@@ -194,7 +194,7 @@ INSTANTIATE_TEST_SUITE_P(Damage, BmpDamage, ::testing::ValuesIn(DamageCases()),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BmpReader, PixelsCutShortTakeWhatRemains) {
-  const Bytes good = MakeBmp(Spec(8, 4, 3));  // rows of 4 bytes, bottom-up
+  const Bytes good = MakeBmp(Layout(8, 4, 3));  // rows of 4 bytes, bottom-up
   const size_t header = 14 + 40 + 1024;
   Bytes data(good.begin(), good.begin() + static_cast<long>(header + 6));  // one row and a half
   TMemoryStream stream(data);
@@ -217,7 +217,7 @@ TEST(BmpReader, NothingLeftGivesAnEmptyPicture) {
 }
 
 TEST(BmpReader, BackToBackPicturesSplitByTheirHeadersAlone) {
-  TBmpSpec a = Spec(1, 9, 2), b = Spec(24, 2, 3);
+  TBmpLayout a = Layout(1, 9, 2), b = Layout(24, 2, 3);
   Bytes first = MakeBmp(a);
   first[2] = first[3] = 0;  // the size field is not what delimits a picture
   Bytes data = first;

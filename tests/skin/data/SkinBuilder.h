@@ -23,7 +23,7 @@ inline void Append(Bytes& b, const Bytes& more) { b.insert(b.end(), more.begin()
 
 // A BMP file image. Pixel rows are filled with the byte pattern
 // (row * 16 + column) & 0xFF over the whole padded row, bottom-up as stored.
-struct TBmpSpec {
+struct TBmpLayout {
   int32_t width = 4;
   int32_t height = 3;
   uint16_t bits = 8;
@@ -40,13 +40,13 @@ struct TBmpSpec {
 
 inline uint32_t RowLength(int32_t width, int bits) { return ((static_cast<uint32_t>(width) * bits + 31) / 32) * 4; }
 
-inline uint32_t PaletteCount(const TBmpSpec& s) {
+inline uint32_t PaletteCount(const TBmpLayout& s) {
   if (s.clrUsed != 0) return s.clrUsed;
   return s.bits <= 8 ? (1u << s.bits) : 0;
 }
 
 // Palette entry i is (blue i, green 2i, red 3i) modulo 256.
-inline Bytes MakeBmp(const TBmpSpec& s) {
+inline Bytes MakeBmp(const TBmpLayout& s) {
   const uint32_t absHeight = static_cast<uint32_t>(s.height < 0 ? -s.height : s.height);
   const uint32_t row = RowLength(s.width, s.bits);
   const uint32_t pixelBytes = row * absHeight + s.extraPixelBytes;
@@ -95,7 +95,7 @@ inline Bytes MakeBmp(const TBmpSpec& s) {
 
 // A stored skin container. Pictures are given as whole BMP images; an empty
 // entry is written as flag byte 1 with nothing after it.
-struct TContainerSpec {
+struct TContainerLayout {
   int32_t version = 1;
   Bytes picture, inactive, mask;
   std::vector<Bytes> extras;  // version 2: the two extra pictures
@@ -104,7 +104,7 @@ struct TContainerSpec {
   uint8_t absentFlag = 1;
 };
 
-inline Bytes MakeContainer(const TContainerSpec& s) {
+inline Bytes MakeContainer(const TContainerLayout& s) {
   Bytes b;
   Put32(b, static_cast<uint32_t>(s.version));
   auto flagged = [&](const Bytes& p) {

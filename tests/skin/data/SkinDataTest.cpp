@@ -13,11 +13,11 @@ namespace {
 
 using test::Bytes;
 using test::MakeBmp;
-using test::TBmpSpec;
-using test::TContainerSpec;
+using test::TBmpLayout;
+using test::TContainerLayout;
 
 Bytes Bmp(int bits, int w, int h) {
-  TBmpSpec s;
+  TBmpLayout s;
   s.bits = static_cast<uint16_t>(bits);
   s.width = w;
   s.height = h;
@@ -60,10 +60,10 @@ constexpr char kMinimalIni[] =
 
 TEST_F(SkinDataLoad, MessagesOwnerFirstAroundTheLoad) {
   TSkinData data(&forms[1], &notifier);
-  TContainerSpec spec;
-  spec.picture = Bmp(8, 5, 4);
-  spec.ini = kMinimalIni;
-  Load(data, MakeContainer(spec));
+  TContainerLayout layout;
+  layout.picture = Bmp(8, 5, 4);
+  layout.ini = kMinimalIni;
+  Load(data, MakeContainer(layout));
   ASSERT_EQ(received.size(), 9u);
   const uint32_t order[] = {MsgSkinChanging, MsgSkinChanged, MsgSkinChangedAfter};
   for (size_t m = 0; m < 3; ++m) {
@@ -92,9 +92,9 @@ TEST_F(SkinDataLoad, MessagesOwnerFirstAroundTheLoad) {
 
 TEST_F(SkinDataLoad, EmptyStoredSkinLeavesTheOldOneWithoutMessages) {
   TSkinData data(nullptr, &notifier);
-  TContainerSpec spec;
-  spec.ini = kMinimalIni;
-  Load(data, MakeContainer(spec));
+  TContainerLayout layout;
+  layout.ini = kMinimalIni;
+  Load(data, MakeContainer(layout));
   received.clear();
   TCompressedStoredSkin empty;
   data.SetCompressedStoredSkin(&empty);
@@ -105,12 +105,12 @@ TEST_F(SkinDataLoad, EmptyStoredSkinLeavesTheOldOneWithoutMessages) {
 
 TEST_F(SkinDataLoad, VersionAboveThreeStaysEmptyWithoutSkinChanged) {
   TSkinData data(nullptr, &notifier);
-  TContainerSpec spec;
-  spec.ini = kMinimalIni;
-  Load(data, MakeContainer(spec));
+  TContainerLayout layout;
+  layout.ini = kMinimalIni;
+  Load(data, MakeContainer(layout));
   received.clear();
-  spec.version = 4;
-  Load(data, MakeContainer(spec));
+  layout.version = 4;
+  Load(data, MakeContainer(layout));
   ASSERT_EQ(received.size(), 3u);
   for (const auto& r : received) EXPECT_EQ(r.message, MsgSkinChanging);
   EXPECT_TRUE(data.IsEmpty);
@@ -118,12 +118,12 @@ TEST_F(SkinDataLoad, VersionAboveThreeStaysEmptyWithoutSkinChanged) {
 }
 
 TEST_F(SkinDataLoad, VersionTwoExtrasLoadLikeVersionOne) {
-  TContainerSpec one;
+  TContainerLayout one;
   one.picture = Bmp(24, 3, 2);
   one.mask = Bmp(1, 3, 2);
   one.active = {Bmp(8, 2, 2), Bmp(4, 3, 3)};
   one.ini = kMinimalIni;
-  TContainerSpec two = one;
+  TContainerLayout two = one;
   two.version = 2;
   two.extras = {Bmp(24, 7, 7), Bmp(8, 1, 1)};
   TSkinData a(nullptr, &notifier), b(nullptr, &notifier);
@@ -139,12 +139,12 @@ TEST_F(SkinDataLoad, VersionTwoExtrasLoadLikeVersionOne) {
 
 TEST_F(SkinDataLoad, AnyNonZeroFlagMeansEmptyAndConsumesNothing) {
   for (uint8_t flag : {1, 2, 255}) {
-    TContainerSpec spec;
-    spec.absentFlag = flag;
-    spec.active = {Bmp(8, 2, 3)};
-    spec.ini = kMinimalIni;
+    TContainerLayout layout;
+    layout.absentFlag = flag;
+    layout.active = {Bmp(8, 2, 3)};
+    layout.ini = kMinimalIni;
     TSkinData data(nullptr, &notifier);
-    Load(data, MakeContainer(spec));
+    Load(data, MakeContainer(layout));
     EXPECT_TRUE(data.Picture.Empty());
     EXPECT_TRUE(data.InActivePicture.Empty());
     EXPECT_TRUE(data.Mask.Empty());
@@ -155,10 +155,10 @@ TEST_F(SkinDataLoad, AnyNonZeroFlagMeansEmptyAndConsumesNothing) {
 }
 
 TEST_F(SkinDataLoad, DataEndingAtAnItemBoundaryReadsAsNothing) {
-  TContainerSpec spec;
-  spec.picture = Bmp(8, 4, 4);
-  spec.ini = kMinimalIni;
-  Bytes container = MakeContainer(spec);
+  TContainerLayout layout;
+  layout.picture = Bmp(8, 4, 4);
+  layout.ini = kMinimalIni;
+  Bytes container = MakeContainer(layout);
   container.resize(4 + 1 + Bmp(8, 4, 4).size());  // ends right after the main picture
   TSkinData data(nullptr, &notifier);
   Load(data, container);
@@ -176,10 +176,10 @@ TEST_F(SkinDataLoad, DamagedPicturesStopTheLoadAndLeaveItEmpty) {
     Bytes container;
     const char* message;
   };
-  TContainerSpec bad;
+  TContainerLayout bad;
   bad.picture = Bmp(8, 4, 4);
   bad.picture[0] = 'X';
-  TContainerSpec cut;
+  TContainerLayout cut;
   cut.mask = Bmp(1, 8, 8);
   Bytes cutBytes = MakeContainer(cut);
   cutBytes.resize(4 + 1 + 1 + 1 + 20);  // inside the mask's info header
@@ -199,7 +199,7 @@ TEST_F(SkinDataLoad, DamagedPicturesStopTheLoadAndLeaveItEmpty) {
     EXPECT_TRUE(data.IsEmpty) << c.name;
     ASSERT_EQ(received.size(), 3u) << c.name;  // MsgSkinChanging only
   }
-  Bytes corrupt = test::Compress(MakeContainer(TContainerSpec{}));
+  Bytes corrupt = test::Compress(MakeContainer(TContainerLayout{}));
   corrupt[0] = 0x79;  // the zlib header check fails
   stored.CompressedData = corrupt;
   TSkinData data(nullptr, &notifier);
@@ -209,11 +209,11 @@ TEST_F(SkinDataLoad, DamagedPicturesStopTheLoadAndLeaveItEmpty) {
 TEST_F(SkinDataLoad, TwoSkinDataLoadIndependently) {
   TSkinData a(&forms[0], &notifier), b(&forms[2], &notifier);
   TCompressedStoredSkin sa, sb;
-  TContainerSpec spec;
-  spec.ini = "[SKINCONTROLS]\r\ncount=1\r\n0=toolbutton:button\r\n";
-  sa.CompressedData = test::Compress(MakeContainer(spec));
-  spec.ini = "[SKINOBJECTS]\r\ncount=1\r\n0=caption:caption\r\n";
-  sb.CompressedData = test::Compress(MakeContainer(spec));
+  TContainerLayout layout;
+  layout.ini = "[SKINCONTROLS]\r\ncount=1\r\n0=toolbutton:button\r\n";
+  sa.CompressedData = test::Compress(MakeContainer(layout));
+  layout.ini = "[SKINOBJECTS]\r\ncount=1\r\n0=caption:caption\r\n";
+  sb.CompressedData = test::Compress(MakeContainer(layout));
   a.SetCompressedStoredSkin(&sa);
   const size_t afterA = received.size();
   b.SetCompressedStoredSkin(&sb);
@@ -228,11 +228,11 @@ TEST_F(SkinDataLoad, TwoSkinDataLoadIndependently) {
 
 TEST_F(SkinDataLoad, ForgetsDestroyedComponentsButKeepsTheSkin) {
   TSkinData data(nullptr, &notifier);
-  TContainerSpec spec;
-  spec.ini = kMinimalIni;
+  TContainerLayout layout;
+  layout.ini = kMinimalIni;
   {
     TCompressedStoredSkin local;
-    local.CompressedData = test::Compress(MakeContainer(spec));
+    local.CompressedData = test::Compress(MakeContainer(layout));
     TResourceStrData strings;
     data.SetCompressedStoredSkin(&local);
     data.SetResourceStrData(&strings);
