@@ -53,15 +53,15 @@ TEST(ObjectListTest, IndexAndDuplicateErrors) {
   EXPECT_EQ(ignoring.Count(), 1);
 }
 
-// Entries in physical order, each with a tag in its comment-free name so
-// that the expected orders below can be written down by hand.
-struct Spec {
+// Entries in physical order; the test identifies them by their local header
+// offsets, so that the expected orders below can be written down by hand.
+struct EntryRow {
   const char* name;
   uint32_t date;
   size_t compressed, uncompressed;
 };
 
-const Spec kEntries[] = {
+const EntryRow kEntries[] = {
     // name          date                                 csize usize
     {"b/x.txt", DosDateTime(2020, 1, 1, 0, 0, 0), 50, 100},   // 0: rate 50
     {"A/y.txt", DosDateTime(2021, 1, 1, 0, 0, 0), 10, 100},   // 1: rate 10
@@ -81,7 +81,7 @@ class SortModeTest : public ::testing::TestWithParam<OrderCase> {};
 TEST_P(SortModeTest, OrderMatchesTheTable) {
   ScratchDir dir;
   ZipBuilder b;
-  for (const Spec& s : kEntries) {
+  for (const EntryRow& s : kEntries) {
     ZipEntry e;
     e.name = s.name;
     e.data = std::string(s.compressed, 'd');
