@@ -30,6 +30,12 @@ bool CreateInstallDirectory(const std::string& path, const TDirectoryOps& ops) {
   return ops.CreateDirectory(p);
 }
 
+bool HasDirectoryPart(const std::string& path) {
+  std::string p = path;
+  if (EndsWithPathDelimiter(p)) p.pop_back();
+  return !ExtractFilePath(p).empty();
+}
+
 bool FitsLaunchBuffer(const std::string& path) { return path.size() < kLaunchBufferSize; }
 
 }  // namespace tavo::app

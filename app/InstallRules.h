@@ -26,6 +26,14 @@ struct TDirectoryOps {
 //  - the parent is created first by the same rule, then the path itself.
 bool CreateInstallDirectory(const std::string& path, const TDirectoryOps& ops);
 
+// Whether a typed install directory can name a directory on its own: once
+// one trailing "\" is dropped it still has a directory part (a drive or a
+// separator). Blanks and bare relative names have none; the system would
+// resolve them against the current directory, so the run must not take
+// them for an existing directory but send them to the creation rule, which
+// refuses them.
+bool HasDirectoryPart(const std::string& path);
+
 // The launch buffer holds at most 199 bytes of path and a terminating NUL.
 // A longer path is never started: a truncated one would name another file.
 constexpr size_t kLaunchBufferSize = 200;

@@ -77,6 +77,35 @@ TEST(CreateInstallDirectory, FailsWhenAParentCannotBeMadeAndCreatesNothingBelowI
   EXPECT_TRUE(tree.created.empty());
 }
 
+// Whether a typed text may be taken for an existing directory: only when it
+// still has a drive or a separator once one trailing "\" is dropped.
+struct DirectoryPartCase {
+  const char* name;
+  const char* path;
+  bool has;
+};
+
+class TypedDirectory : public ::testing::TestWithParam<DirectoryPartCase> {};
+
+TEST_P(TypedDirectory, HasADirectoryPart) { EXPECT_EQ(HasDirectoryPart(GetParam().path), GetParam().has); }
+
+const DirectoryPartCase kDirectoryPartCases[] = {
+    {"Empty", "", false},
+    {"Blanks", "   ", false},
+    {"BareName", "Apps", false},
+    {"BareNameWithSeparator", "Apps\\", false},
+    {"Drive", "D:", true},
+    {"DriveRoot", "D:\\", true},
+    {"Absolute", "D:\\Apps", true},
+    {"AbsoluteWithBlanks", "D:\\Apps  ", true},
+    {"RelativeSubfolder", "Apps\\tavo", true},
+    // 0xD5 0x5C is one GBK character, not a name followed by "\".
+    {"TrailByteIsNoSeparator", "\xD5\x5C", false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rule, TypedDirectory, ::testing::ValuesIn(kDirectoryPartCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST(LaunchBuffer, HoldsAtMost199BytesOfPath) {
   EXPECT_TRUE(FitsLaunchBuffer(std::string(199, 'a')));
   EXPECT_FALSE(FitsLaunchBuffer(std::string(200, 'a')));

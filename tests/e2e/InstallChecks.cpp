@@ -1,0 +1,340 @@
+// Looking at an installation from outside setup.exe.
+#include "tests/e2e/InstallChecks.h"
+
+#include <objbase.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+#include <tlhelp32.h>
+
+#include <algorithm>
+#include <cwctype>
+#include <fstream>
+#include <iterator>
+
+#include "tests/e2e/WindowDriver.h"
+
+namespace tavo::e2e {
+namespace {
+
+// Points of the layouts at 96 dots per inch: the bar of the splash window
+// and its two captions (relative to the bar), the buttons of the directory
+// window.
+constexpr POINT kBarOnSplash{10, 403 + 20};
+constexpr POINT kInstallOnBar{63 + 50, 6 + 13};
+constexpr POINT kExitOnBar{247 + 20, 6 + 13};
+constexpr POINT kNextOnDirectory{199 + 47, 226 + 12};
+constexpr POINT kCancelOnDirectory{315 + 47, 226 + 12};
+constexpr COLORREF kBarColor = RGB(0, 234, 234);
+constexpr int kStatusWidth = 512;
+constexpr int kStatusHeight = 47;
+
+POINT Scaled(POINT p) { return POINT{TWindowDriver::Scale(p.x), TWindowDriver::Scale(p.y)}; }
+
+std::wstring Widen(const std::string& text, UINT codePage) {
+  const int n = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
+  return wide;
+}
+
+std::wstring WindowText(HWND wnd) {
+  wchar_t text[512] = {};
+  GetWindowTextW(wnd, text, 512);
+  return text;
+}
+
+std::wstring ClassOf(HWND wnd) {
+  wchar_t name[64] = {};
+  GetClassNameW(wnd, name, 64);
+  return name;
+}
+
+std::vector<HWND> Children(HWND parent) {
+  std::vector<HWND> children;
+  EnumChildWindows(
+      parent,
+      [](HWND wnd, LPARAM list) -> BOOL {
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(wnd);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&children));
+  return children;
+}
+
+HWND Bar(HWND splash) { return TWindowDriver::ChildAt(splash, Scaled(kBarOnSplash)); }
+
+COLORREF ScreenPixel(HWND wnd, POINT clientPoint) {
+  ClientToScreen(wnd, &clientPoint);
+  HDC screen = GetDC(nullptr);
+  const COLORREF c = GetPixel(screen, clientPoint.x, clientPoint.y);
+  ReleaseDC(nullptr, screen);
+  return c;
+}
+
+void ListInto(const std::wstring& root, const std::wstring& relative, std::map<std::wstring, TFileFacts>& tree) {
+  WIN32_FIND_DATAW found;
+  const std::wstring dir = relative.empty() ? root : root + L"\\" + relative;
+  HANDLE search = FindFirstFileW((dir + L"\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    const std::wstring name = found.cFileName;
+    if (name == L"." || name == L"..") continue;
+    const std::wstring path = relative.empty() ? name : relative + L"\\" + name;
+    TFileFacts facts;
+    facts.directory = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    facts.readOnly = (found.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+    facts.writeTime = (static_cast<unsigned long long>(found.ftLastWriteTime.dwHighDateTime) << 32) |
+                      found.ftLastWriteTime.dwLowDateTime;
+    if (facts.directory) {
+      ListInto(root, path, tree);
+    } else {
+      facts.content = ReadFileBytes(root + L"\\" + path);
+    }
+    tree[path] = std::move(facts);
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+}
+
+}  // namespace
+
+std::string Narrow(const std::wstring& text) {
+  const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
+                                    nullptr);
+  std::string narrow(static_cast<size_t>(n), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(), n, nullptr, nullptr);
+  return narrow;
+}
+
+std::wstring ToLower(std::wstring text) {
+  for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
+  return text;
+}
+
+void ForceDirectories(const std::wstring& dir) {
+  const size_t cut = dir.find_last_of(L'\\');
+  if (cut != std::wstring::npos && cut > 2) ForceDirectories(dir.substr(0, cut));
+  CreateDirectoryW(dir.c_str(), nullptr);
+}
+
+void RemoveTree(const std::wstring& dir) {
+  const DWORD attributes = GetFileAttributesW(dir.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return;
+  if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    SetFileAttributesW(dir.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(dir.c_str());
+    return;
+  }
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((dir + L"\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      const std::wstring name = found.cFileName;
+      if (name != L"." && name != L"..") RemoveTree(dir + L"\\" + name);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryW(dir.c_str());
+}
+
+bool WriteFileBytes(const std::wstring& file, const std::string& bytes) {
+  SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+  std::ofstream out(file.c_str(), std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  return static_cast<bool>(out);
+}
+
+std::string ReadFileBytes(const std::wstring& file) {
+  std::ifstream in(file.c_str(), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string ReadTrace(const std::wstring& installDir) { return ReadFileBytes(installDir + L"\\install-trace.log"); }
+
+std::map<std::wstring, TFileFacts> ListTree(const std::wstring& dir) {
+  std::map<std::wstring, TFileFacts> tree;
+  ListInto(dir, L"", tree);
+  return tree;
+}
+
+std::wstring DesktopDirectory() {
+  wchar_t path[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, path))) return std::wstring();
+  return path;
+}
+
+bool ReadShortcut(const std::wstring& file, TShortcut& link) {
+  IShellLinkA* shell = nullptr;
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                              reinterpret_cast<void**>(&shell)))) {
+    return false;
+  }
+  IPersistFile* persist = nullptr;
+  bool ok = SUCCEEDED(shell->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist)));
+  if (ok) ok = SUCCEEDED(persist->Load(file.c_str(), STGM_READ));
+  if (ok) {
+    char path[MAX_PATH + 1] = {};
+    char dir[MAX_PATH + 1] = {};
+    ok = SUCCEEDED(shell->GetPath(path, MAX_PATH, nullptr, SLGP_RAWPATH)) &&
+         SUCCEEDED(shell->GetWorkingDirectory(dir, MAX_PATH));
+    link.target = Widen(path, CP_ACP);
+    link.workingDirectory = Widen(dir, CP_ACP);
+  }
+  if (persist) persist->Release();
+  shell->Release();
+  return ok;
+}
+
+TBoxFacts ReadBox(HWND box) {
+  TBoxFacts facts;
+  for (HWND child : Children(box)) {
+    if (!IsWindowVisible(child)) continue;
+    const std::wstring kind = ToLower(ClassOf(child));
+    if (kind == L"button") {
+      facts.buttons.push_back(GetDlgCtrlID(child));
+    } else if (kind == L"static") {
+      if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+        facts.icon = facts.icon || SendMessageW(child, STM_GETICON, 0, 0) != 0;
+      } else if (!WindowText(child).empty()) {
+        facts.text = WindowText(child);
+      }
+    }
+  }
+  std::sort(facts.buttons.begin(), facts.buttons.end());
+  return facts;
+}
+
+void ClickButton(HWND box, int id) {
+  HWND button = GetDlgItem(box, id);
+  RECT r{};
+  GetClientRect(button, &r);
+  TWindowDriver::Click(button, POINT{r.right / 2, r.bottom / 2});
+}
+
+void MoveAside(HWND box, HWND wnd) {
+  RECT under{}, boxRect{};
+  GetWindowRect(wnd, &under);
+  GetWindowRect(box, &boxRect);
+  SetWindowPos(box, nullptr, boxRect.left, under.bottom + 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Sleep(500);
+}
+
+std::wstring ChildText(HWND wnd) {
+  const std::vector<HWND> children = Children(wnd);
+  return children.empty() ? std::wstring() : WindowText(children.front());
+}
+
+HWND FindStatusWindow(DWORD processId) {
+  struct TSearch {
+    DWORD pid;
+    int width, height;
+    HWND found;
+  } search{processId, TWindowDriver::Scale(kStatusWidth), TWindowDriver::Scale(kStatusHeight), nullptr};
+  EnumWindows(
+      [](HWND wnd, LPARAM param) -> BOOL {
+        auto* s = reinterpret_cast<TSearch*>(param);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(wnd, &pid);
+        RECT r{};
+        if (pid != s->pid || !GetClientRect(wnd, &r) || r.right != s->width || r.bottom != s->height) return TRUE;
+        s->found = wnd;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND TopWindowOf(DWORD processId) {
+  for (HWND wnd = GetTopWindow(nullptr); wnd; wnd = GetWindow(wnd, GW_HWNDNEXT)) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(wnd, &pid);
+    if (pid == processId && IsWindowVisible(wnd)) return wnd;
+  }
+  return nullptr;
+}
+
+void WaitPaintedBar(HWND splash) {
+  const HWND bar = Bar(splash);
+  const DWORD start = GetTickCount();
+  while (ScreenPixel(bar, POINT{5, 5}) != kBarColor && GetTickCount() - start < 10000) Sleep(100);
+  Sleep(300);
+}
+
+void ClickInstall(HWND splash) { TWindowDriver::Click(Bar(splash), Scaled(kInstallOnBar)); }
+
+void ClickExit(HWND splash) { TWindowDriver::Click(Bar(splash), Scaled(kExitOnBar)); }
+
+bool TypeDirectory(HWND directory, const std::wstring& text) {
+  for (HWND child : Children(directory)) {
+    if (GetParent(child) == directory && ToLower(ClassOf(child)) == L"edit") {
+      SendMessageW(child, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+      return WindowText(child) == text;
+    }
+  }
+  return false;
+}
+
+void ClickNext(HWND directory) { TWindowDriver::Click(directory, Scaled(kNextOnDirectory)); }
+
+void ClickCancel(HWND directory) { TWindowDriver::Click(directory, Scaled(kCancelOnDirectory)); }
+
+TChildWatcher::TChildWatcher(DWORD parentId) : parentId_(parentId), thread_([this] { Poll(); }) {}
+
+TChildWatcher::~TChildWatcher() {
+  stop_ = true;
+  thread_.join();
+}
+
+std::vector<TChildProcess> TChildWatcher::Children() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  std::vector<TChildProcess> children;
+  for (const auto& entry : seen_) children.push_back(entry.second);
+  return children;
+}
+
+std::vector<TChildProcess> TChildWatcher::WaitFor(const std::wstring& installDir, DWORD timeoutMs) {
+  // The trace is complete when it has stopped growing for a while.
+  constexpr DWORD kQuiet = 3000;
+  const DWORD start = GetTickCount();
+  std::string last = ReadTrace(installDir);
+  DWORD changed = start;
+  while (GetTickCount() - start < timeoutMs) {
+    Sleep(100);
+    const std::string now = ReadTrace(installDir);
+    if (now != last) {
+      last = now;
+      changed = GetTickCount();
+    }
+    if (!last.empty() && GetTickCount() - changed > kQuiet) break;
+  }
+  return Children();
+}
+
+void TChildWatcher::Poll() {
+  while (!stop_) {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot != INVALID_HANDLE_VALUE) {
+      PROCESSENTRY32W entry{};
+      entry.dwSize = sizeof(entry);
+      for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        if (entry.th32ParentProcessID != parentId_) continue;
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (seen_.count(entry.th32ProcessID)) continue;
+        TChildProcess child;
+        child.id = entry.th32ProcessID;
+        child.exe = entry.szExeFile;
+        // A process that is gone before it could be opened keeps a zero
+        // creation time, which no ordering check accepts.
+        if (HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID)) {
+          FILETIME exited, kernel, user;
+          GetProcessTimes(process, &child.created, &exited, &kernel, &user);
+          CloseHandle(process);
+        }
+        seen_[child.id] = child;
+      }
+      CloseHandle(snapshot);
+    }
+    Sleep(5);
+  }
+}
+
+}  // namespace tavo::e2e
