@@ -39,8 +39,13 @@ ui::TFont CaptionFont() {
   return font;
 }
 
-void SetUpCaption(ui::TLabel& label, POINT at, const char* text) {
+// Red captions with a one-pixel lime shadow to the upper left, drawn straight
+// over the panel.
+void SetUpCaption(widgets::TShadowLabel& label, POINT at, const char* text) {
   label.SetDesignBounds(at.x, at.y, 65, 17);
+  label.SetShadowColor(ui::clLime);
+  label.SetShadowSize(1);
+  label.SetShadowPos(widgets::TShadowPosition::spLeftTop);
   label.SetTransparent(true);
   label.SetFont(CaptionFont());
   label.SetCaption(text);

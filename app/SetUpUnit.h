@@ -5,8 +5,8 @@
 
 #include "ui/Form.h"
 #include "ui/Image.h"
-#include "ui/Label.h"
 #include "ui/Panel.h"
+#include "widgets/ShadowLabel.h"
 
 namespace tavo::app {
 
@@ -17,8 +17,8 @@ class TSetUpFrm : public ui::TForm {
 
   ui::TImage Image1;
   ui::TPanel Panel1;
-  ui::TLabel Label1;
-  ui::TLabel Label8;
+  widgets::TShadowLabel Label1;
+  widgets::TShadowLabel Label8;
 
   // "安装程序": shows the directory window modally.
   void Label1Click(ui::TObject& sender);

@@ -111,7 +111,7 @@ TEST_F(InstallerWindowsTest, SplashPanelColourAndBevels) {
   EXPECT_EQ(panel.At(5, 20), RGB(0, 234, 234));
   // The captions are drawn in red.
   int red = 0;
-  const ui::TLabel& label = splash->Label1;
+  const ui::TControl& label = splash->Label1;
   for (int y = label.Top(); y < label.Top() + label.Height(); ++y)
     for (int x = label.Left(); x < label.Left() + label.Width(); ++x) red += panel.At(x, y) == RGB(255, 0, 0);
   EXPECT_GT(red, 50);
