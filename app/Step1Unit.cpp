@@ -1,6 +1,9 @@
 // The directory window's layout and handlers.
 #include "app/Step1Unit.h"
 
+#include <cstdint>
+#include <vector>
+
 #include "app/Step2Unit.h"
 #include "app/Texts.h"
 #include "app/WindowPicture.h"
@@ -40,6 +43,31 @@ ui::TFont PromptFont() {
   return font;
 }
 
+// The buttons' font without a skin: "宋体" with a cell height of 12.
+ui::TFont ButtonFont() {
+  ui::TFont font;
+  font.Name = kSongTi;
+  font.Height = 12;
+  font.Color = ui::clWindowText;
+  font.Charset = DEFAULT_CHARSET;
+  return font;
+}
+
+constexpr char kGraphiteResource[] = "SKIN_GRAPHITE";
+
+// Fills stored from the compressed skin file embedded under name; leaves
+// it empty when the program carries none (the buttons then draw their
+// plain image).
+void LoadStoredSkin(const char* name, skin::TCompressedStoredSkin& stored) {
+  HRSRC info = FindResourceA(nullptr, name, RT_RCDATA);
+  if (info == nullptr) return;
+  HGLOBAL handle = LoadResource(nullptr, info);
+  const auto* bytes = static_cast<const uint8_t*>(handle != nullptr ? LockResource(handle) : nullptr);
+  const DWORD size = SizeofResource(nullptr, info);
+  if (bytes == nullptr || size == 0) return;
+  stored.ImportCompressedData(std::vector<uint8_t>(bytes, bytes + size));
+}
+
 }  // namespace
 
 TStep1Frm::TStep1Frm()
@@ -49,6 +77,7 @@ TStep1Frm::TStep1Frm()
       DriveComboBox1(*this),
       Edit1(*this),
       Image1(*this),
+      SkinData2(this),
       NEXTStep(*this),
       mClose(*this) {
   Step1Frm = this;
@@ -74,12 +103,18 @@ TStep1Frm::TStep1Frm()
   Image1.SetStretch(true);
   Image1.SetPicture(WindowPicture());
 
+  LoadStoredSkin(kGraphiteResource, Graphite);
+  SkinData2.SetCompressedStoredSkin(&Graphite);
   NEXTStep.SetDesignBounds(199, 226, 94, 25);
   NEXTStep.SetCaption(kNextStep);
   NEXTStep.OnClick = [this](ui::TObject& sender) { NEXTStepClick(sender); };
   mClose.SetDesignBounds(315, 226, 94, 25);
   mClose.SetCaption(kCancel);
   mClose.OnClick = [this](ui::TObject& sender) { mCloseClick(sender); };
+  for (skin::TSkinSpeedButton* button : {&NEXTStep, &mClose}) {
+    button->SetDefaultFont(ButtonFont());
+    button->SetSkinData(&SkinData2);  // section "toolbutton": 26 high
+  }
 
   OnShow = [this](ui::TObject& sender) { FormShow(sender); };
 }

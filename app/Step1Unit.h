@@ -5,7 +5,9 @@
 
 #include "app/DirectoryListBox.h"
 #include "app/DriveComboBox.h"
-#include "app/PlainSpeedButton.h"
+#include "skin/CompressedStoredSkin.h"
+#include "skin/SkinData.h"
+#include "skin/win32/SkinSpeedButton.h"
 #include "ui/Edit.h"
 #include "ui/Form.h"
 #include "ui/Image.h"
@@ -23,8 +25,12 @@ class TStep1Frm : public ui::TForm {
   TDriveComboBox DriveComboBox1;
   ui::TEdit Edit1;
   ui::TImage Image1;
-  TPlainSpeedButton NEXTStep;
-  TPlainSpeedButton mClose;
+  // The stored button skin "Graphite" and the skin data the two buttons
+  // draw from.
+  skin::TCompressedStoredSkin Graphite;
+  skin::TSkinData SkinData2;
+  skin::TSkinSpeedButton NEXTStep;
+  skin::TSkinSpeedButton mClose;
 
   // Each showing: Edit1 takes Dir1's current directory.
   void FormShow(ui::TObject& sender);

@@ -205,9 +205,10 @@ void TSkinSpeedButton::MouseDown(ui::TMouseButton button, ui::TShiftState shift,
 
 void TSkinSpeedButton::MouseUp(ui::TMouseButton button, ui::TShiftState shift, int x, int y) {
   if (button == ui::TMouseButton::mbLeft && Enabled()) {
-    // Inside by the hover state and by the release point: a release that
-    // arrives outside without a move before it is not a click either.
-    const bool inside = mouseInside_ && x >= 0 && y >= 0 && x < Width() && y < Height();
+    // Inside is decided by the release point: taking the mouse capture at
+    // the press makes the system send the window a mouse-leave message, so
+    // the hover state may say "outside" while the cursor never moved off.
+    const bool inside = x >= 0 && y >= 0 && x < Width() && y < Height();
     if (GroupIndex == 0) {
       if (down_) {
         SetDown(false);

@@ -74,6 +74,16 @@ TEST_F(SpeedButtonMouseTest, PressMoveOffMoveBackReleaseClicksOnce) {
   EXPECT_EQ(clicksB, 0);
 }
 
+TEST_F(SpeedButtonMouseTest, LeaveMessageFromTakingTheCaptureDoesNotLoseTheClick) {
+  MoveTo(form, 30, 40);
+  Press(form, 30, 40);
+  // The system tells the window the mouse left when the press captures it,
+  // although the cursor stays on the button.
+  SendMessageA(form.Handle(), WM_MOUSELEAVE, 0, 0);
+  Release(form, 30, 40);
+  EXPECT_EQ(clicksA, 1);
+}
+
 TEST_F(SpeedButtonMouseTest, ReleaseOutsideDoesNotClick) {
   MoveTo(form, 30, 40);
   Press(form, 30, 40);
