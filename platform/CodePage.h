@@ -14,6 +14,11 @@ void SetCodePages(int ansiCodePage, int oemCodePage);
 // Converts text between two code pages; 65001 is UTF-8. Bytes that do not
 // convert are kept as they are.
 std::string ConvertCodePage(const std::string& text, int fromCodePage, int toCodePage);
+// Converts text between two code pages only when every character converts
+// exactly: false when the input is not valid in `fromCodePage` (an
+// incomplete character included) or a character has no place in
+// `toCodePage` (no best-fit substitutes). `out` is then unspecified.
+bool ConvertCodePageExact(const std::string& text, int fromCodePage, int toCodePage, std::string& out);
 // The OEM-to-ANSI conversion of archive entry names.
 std::string OemToAnsi(const std::string& text);
 // ANSI text to UTF-8 (for terminals and POSIX file names) and back.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "core/Mbcs.h"
 #include "platform/CodePage.h"
@@ -157,6 +158,11 @@ void TUnZip::LoadEntryComment(TZipHeaderInfo& entry) {
                 static_cast<int>(TSeekOrigin::Current));
     comment.resize(GetU16(header + central::kCommentLength));
     comment.resize(static_cast<size_t>(std::max<int64_t>(0, stream.Read(comment.data(), static_cast<int64_t>(comment.size())))));
+    // A UTF-8 comment is handed on in the ANSI code page like the name; a
+    // comment is only shown, so what does not convert simply reads "?".
+    bool replaced = false;
+    if (GetU16(header + central::kBitFlag) & kFlagUtf8)
+      comment = ConvertMarked(comment, 65001, platform::AnsiCodePage(), replaced);
   }
   entry.FileComment = std::make_unique<std::string>(comment);
   stream.Seek(position, static_cast<int>(TSeekOrigin::Begin));
@@ -186,10 +192,26 @@ void TUnZip::ProcessMessagesIfOn() {
   if (DoProcessMessages) platform::ProcessMessages();
 }
 
-std::string TUnZip::ConvertName(std::string name, bool fromOem) const {
-  std::replace(name.begin(), name.end(), '/', '\\');
-  if (fromOem && OEMConvert != TOEMConvert::oemNever) name = platform::OemToAnsi(name);
-  return name;
+TEntryName TUnZip::ConvertName(TStream& stream, const std::string& stored, uint16_t bitFlag, bool msDosHost,
+                               uint16_t extraLength) const {
+  TNameSource source;
+  source.bitFlag = bitFlag;
+  source.msDosHost = msDosHost;
+  source.oemConvert = OEMConvert;
+  source.legacyCodePage = NameCodePage;
+  // The extra field matters only for a Unicode Path block, which a UTF-8
+  // name does not need.
+  std::vector<uint8_t> extra;
+  if (extraLength > 0 && (bitFlag & kFlagUtf8) == 0) {
+    const int64_t at = stream.Position();
+    extra.resize(extraLength);
+    const int64_t got = stream.Read(extra.data(), extraLength);
+    extra.resize(static_cast<size_t>(std::max<int64_t>(0, got)));
+    stream.Seek(at, static_cast<int>(TSeekOrigin::Begin));
+    source.extra = extra.data();
+    source.extraSize = extra.size();
+  }
+  return DecodeEntryName(stored, source);
 }
 
 void TUnZip::SetDestDir(const std::string& value) {
@@ -217,62 +239,6 @@ int TUnZip::HandleMessage(int messageID, const std::string& msg1, const std::str
     return result;
   }
   return platform::ShowMessageBox(msg1, msg2, flags);
-}
-
-void TUnZip::GetNextDisk(int nextDisk, std::string& fName) {
-  if (OnGetNextDisk) {
-    OnGetNextDisk(*this, nextDisk, fName);
-    return;
-  }
-  if (MultiMode() != TMultiMode::mmSpan) return;
-  std::string text = Format("Please insert disk %d of the multi-disk set.", nextDisk);
-  if (text.size() > 255) text.resize(255);
-  if (HandleMessage(184, text, "", 1) == 2) fName.clear();
-}
-
-void TUnZip::FileNameForSplitPart(std::string& fName, int partNumber, TSplitPartType splitType) {
-  if (OnFileNameForSplitPart) {
-    OnFileNameForSplitPart(*this, fName, partNumber, splitType);
-    return;
-  }
-  if (BlockMode == TBlockMode::bmClassic)
-    fName += Format(".%3.3d", partNumber);
-  else if (splitType == TSplitPartType::spLast)
-    fName += ".zip";
-  else
-    fName += ".zip." + Format("z%2.2d", partNumber);
-}
-
-void TUnZip::OpenPart(int partNumber) {
-  FreeArchive();
-  std::string fName = zipName_;
-  if (MultiMode() == TMultiMode::mmBlocks) {
-    const TSplitPartType type = partNumber == numberOfParts_ ? TSplitPartType::spLast
-                                : partNumber == 1            ? TSplitPartType::spFirst
-                                                             : TSplitPartType::spMiddle;
-    fName = baseName_;
-    FileNameForSplitPart(fName, partNumber, type);
-  } else {
-    for (;;) {
-      GetNextDisk(partNumber, fName);
-      if (CheckDiskLabels() && !fName.empty() && MultiMode() == TMultiMode::mmSpan && zipName_.size() >= 3) {
-        std::string root = zipName_.substr(0, 3);
-        for (char& c : root)
-          if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-        std::string label = platform::VolumeLabel(root).substr(0, 11);
-        if (label.size() < 3 || label.substr(label.size() - 3) != Format("%3.3d", partNumber)) continue;
-      }
-      if (fName.empty()) throw EUserCanceled(kMsgCanceledNewDisk);
-      if (!platform::FileExists(fName)) continue;
-      break;
-    }
-  }
-  archive_ = std::make_unique<TLFNFileStream>(fName, platform::TFileOpenMode::Read,
-                                              platform::TFileShareMode::DenyNone, kDefaultStreamBuffer);
-  currentDisk_ = partNumber - 1;
-  archiveDate_ = archive_->Handle().DosDateTime();
-  archiveDateKnown_ = true;
-  zipName_ = fName;
 }
 
 }  // namespace tavo::zip

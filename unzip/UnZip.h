@@ -13,6 +13,7 @@
 
 #include "unzip/BufferStream.h"
 #include "unzip/EndCentral.h"
+#include "unzip/EntryNames.h"
 #include "unzip/SortedZip.h"
 #include "unzip/ZipCrypt.h"
 #include "unzip/ZipExceptions.h"
@@ -82,6 +83,10 @@ class TUnZip {
   bool KeepZipOpen = false;
   bool DoProcessMessages = true;
   TOEMConvert OEMConvert = TOEMConvert::oemAlways;
+  // Code page of entry names that carry no UTF-8 mark (no flag bit 11, no
+  // valid Unicode Path block), such as 932 or 437; 0 keeps the OEMConvert
+  // rule (OEM code page for MS-DOS hosts, the ANSI code page for others).
+  int NameCodePage = 0;
   int ThisVersion() const { return 305; }
   void SetThisVersion(int) {}
   int ThisBuild() const { return 1; }
@@ -176,6 +181,16 @@ class TUnZip {
   virtual void OpenPart(int partNumber);
   void GetNextDisk(int nextDisk, std::string& fName);
   void FileNameForSplitPart(std::string& fName, int partNumber, TSplitPartType splitType);
+  // The drive type and volume label of a drive root ("A:\"); the platform's
+  // answers unless a descendant supplies others.
+  virtual platform::TDriveType DriveTypeOf(const std::string& root) const;
+  virtual std::string VolumeLabelOf(const std::string& root) const;
+  // True when ZipName lies on a removable or CD-ROM drive.
+  bool IsRemovableArchiveDrive() const;
+  // True when the disk in ZipName's drive is labelled for part n (its label,
+  // cut to 11 characters, ends in n with three digits); always in modes
+  // other than mmSpan.
+  bool DiskLabelFits(int partNumber) const;
   void ProcessMessagesIfOn();
 
  private:
@@ -191,7 +206,11 @@ class TUnZip {
   bool ReadCentralHeader(TStream& stream, TZipHeaderInfo& entry, bool nextPartRequest);
   bool ReadLocalHeader(TStream& stream, TZipHeaderInfo& entry);
   void ParseExtraField(TStream& stream, TZipHeaderInfo& entry);
-  std::string ConvertName(std::string name, bool fromOem) const;
+  // The engine's name for a stored entry name, from its flag, its host and
+  // the extra field (central or local) of `extraLength` bytes at the
+  // stream's position; the stream is left where it was.
+  TEntryName ConvertName(TStream& stream, const std::string& stored, uint16_t bitFlag, bool msDosHost,
+                         uint16_t extraLength) const;
   void LoadEntryComment(TZipHeaderInfo& entry);
   void LoadArchiveComment(TStream& stream);
   bool DestinationDir(const TZipHeaderInfo& entry, std::string& dir) const;

@@ -129,7 +129,10 @@ bool TUnZip::ReadCentralHeader(TStream& stream, TZipHeaderInfo& entry, bool next
     return false;
   }
   const uint16_t madeBy = GetU16(h + central::kVersionMadeBy);
-  name = ConvertName(std::move(name), (madeBy >> 8) == kHostMsDos);
+  TEntryName decoded = ConvertName(*src, name, GetU16(h + central::kBitFlag), (madeBy >> 8) == kHostMsDos,
+                                   GetU16(h + central::kExtraLength));
+  name = std::move(decoded.name);
+  entry.NameReplaced = decoded.replaced;
   entry.VersionMadeBy = madeBy;
   entry.VersionNeeded = GetU16(h + central::kVersionNeeded);
   entry.BitFlag = GetU16(h + central::kBitFlag);
@@ -210,7 +213,11 @@ bool TUnZip::ReadLocalHeader(TStream& stream, TZipHeaderInfo& entry) {
     stream.Seek(start, kBegin);
     return false;
   }
-  name = ConvertName(std::move(name), true);
+  // The host is unknown here: a legacy name is taken as OEM text.
+  TEntryName decoded =
+      ConvertName(stream, name, GetU16(h + local::kBitFlag), true, GetU16(h + local::kExtraLength));
+  name = std::move(decoded.name);
+  entry.NameReplaced = decoded.replaced;
   entry.VersionMadeBy = 0;
   entry.VersionNeeded = GetU16(h + local::kVersionNeeded);
   entry.BitFlag = GetU16(h + local::kBitFlag);
@@ -362,15 +369,7 @@ void TUnZip::ReadDirectory() {
     if (endRecord_.EffectiveThisDisk() == 0) {
       SetMultiMode(TMultiMode::mmNone);
     } else if (MultiMode() == TMultiMode::mmNone) {
-      bool span = false;
-      if (zipName_.size() >= 3 && zipName_[1] == ':') {
-        std::string root = zipName_.substr(0, 3);
-        for (char& c : root)
-          if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-        const platform::TDriveType type = platform::DriveType(root);
-        span = type == platform::TDriveType::Removable || type == platform::TDriveType::CDRom;
-      }
-      SetMultiMode(span ? TMultiMode::mmSpan : TMultiMode::mmBlocks);
+      SetMultiMode(IsRemovableArchiveDrive() ? TMultiMode::mmSpan : TMultiMode::mmBlocks);
     }
     if (endRecord_.EffectiveTotalEntries() > 0) {
       if (!fromDirectoryFile && MultiMode() != TMultiMode::mmNone &&

@@ -64,10 +64,11 @@ bool ClimbsOut(const std::string& path) {
 // The directory an entry is written to, ending in "\" unless empty (the
 // current directory). Returns false when the entry's stored path would place
 // it outside DestDir (a ".." component, or an absolute path while DestDir is
-// empty): such entries are not written.
+// empty), or when "?" stands for part of its name (not UTF-8, or not in the
+// ANSI code page): such entries are not written.
 bool TUnZip::DestinationDir(const TZipHeaderInfo& entry, std::string& dir) const {
   dir.clear();
-  if (ClimbsOut(entry.Path())) return false;
+  if (entry.NameReplaced || ClimbsOut(entry.Path())) return false;
   if (RecreateDirs && !entry.Directory().empty()) {
     std::string r = entry.Directory();
     for (const std::string& prefix : RelativePathList) {

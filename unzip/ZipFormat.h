@@ -21,6 +21,8 @@ constexpr uint16_t kSentinel16 = 0xFFFF;
 // General purpose bit flag.
 constexpr uint16_t kFlagEncrypted = 0x0001;
 constexpr uint16_t kFlagDataDescriptor = 0x0008;
+// The name and the comment are UTF-8.
+constexpr uint16_t kFlagUtf8 = 0x0800;
 
 // Compression methods.
 constexpr uint16_t kMethodStored = 0;
@@ -112,6 +114,11 @@ constexpr size_t kCentralDirOffset = 48;
 // Extra field blocks: tag u16, data size u16, data.
 constexpr size_t kExtraBlockHeaderSize = 4;
 constexpr uint16_t kZip64ExtraTag = 0x0001;
+// Info-ZIP Unicode Path block: version u8 (1), CRC-32 u32 of the stored
+// name, then the UTF-8 name.
+constexpr uint16_t kUnicodePathExtraTag = 0x7075;
+constexpr uint8_t kUnicodePathVersion = 1;
+constexpr size_t kUnicodePathHeaderSize = 5;
 // The Zip64 extended information block with all its fields: 32 bytes.
 constexpr size_t kZip64InfoSize = 32;
 

@@ -28,6 +28,7 @@ void TZipHeaderInfo::Assign(const TZipHeaderInfo& other) {
   Zip64Info = other.Zip64Info ? std::make_unique<TZip64Info>(*other.Zip64Info) : nullptr;
   FileComment = other.FileComment ? std::make_unique<std::string>(*other.FileComment) : nullptr;
   Selected = other.Selected;
+  NameReplaced = other.NameReplaced;
   fileName_ = other.fileName_;
   directory_ = other.directory_;
 }

@@ -56,6 +56,10 @@ class TZipHeaderInfo {
   TOEMConvert OEMConvert = TOEMConvert::oemAlways;
   int64_t ExtraFieldPosition = 0;
   uint16_t ExtraFieldSize = 0;
+  // The stored name held bytes that are not UTF-8, or characters the ANSI
+  // code page has no place for; "?" stands for them in the name. Such an
+  // entry is listed but never written.
+  bool NameReplaced = false;
 
   const std::string& FileName() const { return fileName_; }
   const std::string& Directory() const { return directory_; }

@@ -69,6 +69,38 @@ std::string ConvertCodePage(const std::string& text, int fromCodePage, int toCod
   return out;
 }
 
+bool ConvertCodePageExact(const std::string& text, int fromCodePage, int toCodePage, std::string& out) {
+  // Every code page used here keeps ASCII as it is; other text is converted
+  // even between equal pages, which checks that it is valid there.
+  if (IsAscii(text)) {
+    out = text;
+    return true;
+  }
+  iconv_t cd = ::iconv_open(IconvName(toCodePage).c_str(), IconvName(fromCodePage).c_str());
+  if (cd == reinterpret_cast<iconv_t>(-1)) return false;
+  out.clear();
+  char* in = const_cast<char*>(text.data());
+  size_t inLeft = text.size();
+  char buffer[256];
+  bool ok = true;
+  while (ok && inLeft > 0) {
+    char* outPtr = buffer;
+    size_t outLeft = sizeof buffer;
+    const size_t r = ::iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+    out.append(buffer, static_cast<size_t>(outPtr - buffer));
+    // EILSEQ: invalid input or no such character; EINVAL: incomplete input.
+    if (r == static_cast<size_t>(-1) && errno != E2BIG) ok = false;
+  }
+  if (ok) {
+    char* outPtr = buffer;
+    size_t outLeft = sizeof buffer;
+    if (::iconv(cd, nullptr, nullptr, &outPtr, &outLeft) == static_cast<size_t>(-1)) ok = false;
+    out.append(buffer, static_cast<size_t>(outPtr - buffer));
+  }
+  ::iconv_close(cd);
+  return ok;
+}
+
 std::string OemToAnsi(const std::string& text) { return ConvertCodePage(text, gOemCodePage, gAnsiCodePage); }
 std::string AnsiToUtf8(const std::string& text) { return ConvertCodePage(text, gAnsiCodePage, 65001); }
 std::string Utf8ToAnsi(const std::string& text) { return ConvertCodePage(text, 65001, gAnsiCodePage); }

@@ -34,6 +34,33 @@ std::string ConvertCodePage(const std::string& text, int fromCodePage, int toCod
   return out;
 }
 
+bool ConvertCodePageExact(const std::string& text, int fromCodePage, int toCodePage, std::string& out) {
+  out.clear();
+  if (text.empty()) return true;
+  const auto from = static_cast<UINT>(fromCodePage), to = static_cast<UINT>(toCodePage);
+  const int size = static_cast<int>(text.size());
+  const int wide = MultiByteToWideChar(from, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
+  if (wide <= 0) return false;
+  std::wstring w(static_cast<size_t>(wide), L'\0');
+  MultiByteToWideChar(from, MB_ERR_INVALID_CHARS, text.data(), size, w.data(), wide);
+  // UTF-8 and UTF-7 take neither the best-fit flag nor the default-character
+  // report; every other page reports a character it has no place for.
+  const bool utf = to == CP_UTF8 || to == CP_UTF7;
+  BOOL usedDefault = FALSE;
+  const DWORD flags = utf ? 0 : WC_NO_BEST_FIT_CHARS;
+  const int narrow =
+      WideCharToMultiByte(to, flags, w.data(), wide, nullptr, 0, nullptr, utf ? nullptr : &usedDefault);
+  if (narrow <= 0 || usedDefault) return false;
+  out.assign(static_cast<size_t>(narrow), '\0');
+  WideCharToMultiByte(to, flags, w.data(), wide, out.data(), narrow, nullptr, utf ? nullptr : &usedDefault);
+  if (usedDefault) return false;
+  // A conversion that does not come back to the same characters lost some.
+  const int back = MultiByteToWideChar(to, 0, out.data(), narrow, nullptr, 0);
+  std::wstring w2(back > 0 ? static_cast<size_t>(back) : 0, L'\0');
+  if (back > 0) MultiByteToWideChar(to, 0, out.data(), narrow, w2.data(), back);
+  return w2 == w;
+}
+
 std::string OemToAnsi(const std::string& text) {
   std::string out(text.size(), '\0');
   if (!text.empty()) OemToCharBuffA(text.data(), out.data(), static_cast<DWORD>(text.size()));

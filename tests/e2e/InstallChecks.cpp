@@ -37,9 +37,12 @@ std::wstring Widen(const std::string& text, UINT codePage) {
   return wide;
 }
 
+// Asks the window itself: for another program's window GetWindowText gives
+// only the caption the system keeps, which an edit box does not update.
 std::wstring WindowText(HWND wnd) {
   wchar_t text[512] = {};
-  GetWindowTextW(wnd, text, 512);
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(wnd, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, &copied);
   return text;
 }
 
