@@ -53,6 +53,7 @@ ui::TFont ButtonFont() {
   return font;
 }
 
+constexpr char kLumenResource[] = "SKIN_LUMEN";
 constexpr char kGraphiteResource[] = "SKIN_GRAPHITE";
 
 // Fills stored from the compressed skin file embedded under name; leaves
@@ -77,6 +78,7 @@ TStep1Frm::TStep1Frm()
       DriveComboBox1(*this),
       Edit1(*this),
       Image1(*this),
+      SkinData1(this),
       SkinData2(this),
       NEXTStep(*this),
       mClose(*this) {
@@ -103,6 +105,8 @@ TStep1Frm::TStep1Frm()
   Image1.SetStretch(true);
   Image1.SetPicture(WindowPicture());
 
+  LoadStoredSkin(kLumenResource, Lumen);
+  SkinData1.SetCompressedStoredSkin(&Lumen);
   LoadStoredSkin(kGraphiteResource, Graphite);
   SkinData2.SetCompressedStoredSkin(&Graphite);
   NEXTStep.SetDesignBounds(199, 226, 94, 25);

@@ -25,6 +25,10 @@ class TStep1Frm : public ui::TForm {
   TDriveComboBox DriveComboBox1;
   ui::TEdit Edit1;
   ui::TImage Image1;
+  // The stored frame skin "Lumen" and its skin data, loaded with the window
+  // for the window frame.
+  skin::TCompressedStoredSkin Lumen;
+  skin::TSkinData SkinData1;
   // The stored button skin "Graphite" and the skin data the two buttons
   // draw from.
   skin::TCompressedStoredSkin Graphite;
