@@ -1,25 +1,24 @@
 #!/bin/sh
 # Times the engine's decoders against Info-ZIP unzip on the same archives,
 # side by side in one run: a large shrunk, a large imploded and a large
-# deflated archive. "ours" is bench_decode (the engine's data pipeline and
-# decoders extracting every entry to files, CRC-checked); "unzip" is
-# `unzip -o -q -d`. The "test" rows decode without writing (bench_decode
-# --no-output against `unzip -tq`). Prints the best of three runs and the
-# ratio ours/unzip (below 1.00: we are faster).
+# deflated archive. "ours" is `tunzip x -o -q -d` (every entry extracted to
+# files, CRC-checked); "unzip" is `unzip -o -q -d`. The "test" rows decode
+# without writing (`tunzip t -q` against `unzip -tq`). Prints the best of
+# three runs and the ratio ours/unzip (below 1.00: we are faster).
 #
 # Usage: bench/decode-bench.sh [SIZE_MB]   (default 48)
-# Builds build/C-release (preset native-release) for bench_decode and uses
-# build/C-native (preset native, tests on) for the test encoders.
+# Builds build/native-release (preset native-release) for tunzip and uses
+# build/native (preset native, tests on) for the test encoders.
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 size_mb=${1:-48}
-release=$root/build/C-release
-native=$root/build/C-native
+release=$root/build/native-release
+native=$root/build/native
 [ -d "$release" ] || cmake --preset native-release -B "$release" >/dev/null
-cmake --build "$release" -j2 --target bench_decode >/dev/null
+cmake --build "$release" -j2 --target tunzip >/dev/null
 [ -d "$native" ] || cmake --preset native -B "$native" >/dev/null
 cmake --build "$native" -j2 --target make_legacy_zip >/dev/null
-ours=$release/bench/bench_decode
+ours=$release/tools/tunzip/tunzip
 make=$native/tests/unzip/codec/make_legacy_zip
 
 work=$(mktemp -d)
@@ -61,9 +60,9 @@ for a in shrunk imploded deflated; do
   z=$work/$a.zip
   for mode in extract test; do
     if [ $mode = extract ]; then
-      set -- $(best "$ours" "$z" "$work/out") $(best unzip -o -q "$z" -d "$work/out")
+      set -- $(best "$ours" x -o -q -d "$work/out" "$z") $(best unzip -o -q "$z" -d "$work/out")
     else
-      set -- $(best "$ours" "$z" --no-output) $(best unzip -tq "$z")
+      set -- $(best "$ours" t -q "$z") $(best unzip -tq "$z")
     fi
     printf '%-10s %-8s %8.3fs %8.3fs %6.2f   %8.3fs %8.3fs %6.2f\n' $a $mode "$1" "$3" "$(echo "$1 / $3" | bc -l)" \
       "$2" "$4" "$(echo "$2 / $4" | bc -l)"
