@@ -25,4 +25,18 @@ bool OpenFileDialog(const std::string& title, const std::string& filter, const s
 // Directory-selection dialog; false when cancelled.
 bool SelectDirectoryDialog(const std::string& caption, const std::string& initialDir, std::string& chosen);
 
+// Shows the default arrow cursor while the object lives and then the cursor
+// that showed before (a message box asking the user in the middle of a busy
+// operation). Nothing on a POSIX host.
+class TArrowCursor {
+ public:
+  TArrowCursor();
+  ~TArrowCursor();
+  TArrowCursor(const TArrowCursor&) = delete;
+  TArrowCursor& operator=(const TArrowCursor&) = delete;
+
+ private:
+  void* previous_ = nullptr;
+};
+
 }  // namespace tavo::platform

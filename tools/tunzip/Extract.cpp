@@ -11,6 +11,7 @@
 #include "platform/File.h"
 #include "platform/Path.h"
 #include "tools/tunzip/Listing.h"
+#include "tools/tunzip/MultiPart.h"
 #include "tools/tunzip/Terminal.h"
 
 namespace tavo::tunzip {
@@ -37,6 +38,16 @@ std::string Shown(const std::string& enginePath) {
   std::string text = TerminalText(enginePath);
   std::replace(text.begin(), text.end(), '\\', '/');
   return text;
+}
+
+// The host's name of an engine path as the terminal shows it: on POSIX the
+// host name is UTF-8 already and must not be converted a second time.
+std::string ShownHostPath(const std::string& enginePath) {
+#ifdef _WIN32
+  return enginePath;
+#else
+  return platform::HostPath(enginePath);
+#endif
 }
 
 // A fresh directory for "t", removed afterwards.
@@ -102,7 +113,8 @@ int RunExtract(const TExtractOptions& options) {
     TUnZip unzip;
     unzip.DoProcessMessages = false;
     unzip.IncompleteZipMode = zip::TIncompleteZipMode::izAssumeBad;
-    unzip.SetZipName(platform::EnginePath(options.archive));
+    unzip.NameCodePage = options.nameCodePage;
+    tunzip::NameArchive(unzip, options.archive);
     unzip.LoadZipDirectory();
     const std::string dest = options.test ? scratch.Path() : options.destination.empty() ? "." : options.destination;
     unzip.SetDestDir(platform::EnginePath(dest));
@@ -126,16 +138,23 @@ int RunExtract(const TExtractOptions& options) {
     unzip.OnEndUnZip = [&](TUnZip& u, int index, const std::string& fName) {
       if (!options.quiet && !barWanted)
         std::printf("%s %s\n", options.test ? "    testing:" : "  extracting:",
-                    (options.test ? DisplayName(u.Entry(index)) : Shown(platform::HostPath(fName))).c_str());
+                    (options.test ? DisplayName(u.Entry(index)) : ShownHostPath(fName)).c_str());
       if (options.test) {
         platform::FileSetAttr(fName, 0);
         platform::RemoveFile(fName);
       }
     };
-    unzip.OnSkippingFile = [&](TUnZip&, TSkipReason reason, const std::string& fName, int, bool&) {
+    unzip.OnSkippingFile = [&](TUnZip& u, TSkipReason reason, const std::string& fName, int index, bool&) {
       ++skipped;
       if (progress) progress->Finish();
-      std::fprintf(stderr, "tunzip: skipping %s: %s\n", Shown(fName).c_str(), ReasonText(reason));
+      // "?" in the name stands for bytes that are not UTF-8 or characters
+      // the system code page lacks: the entry has no right name to take.
+      if (reason == TSkipReason::srCreateError && index >= 0 && index < u.EntryCount() &&
+          u.Entry(index).NameReplaced)
+        std::fprintf(stderr, "tunzip: skipping %s: name not valid UTF-8 or not in code page %d\n",
+                     Shown(fName).c_str(), platform::AnsiCodePage());
+      else
+        std::fprintf(stderr, "tunzip: skipping %s: %s\n", Shown(fName).c_str(), ReasonText(reason));
     };
     unzip.OnBadCRC = [&](TUnZip& u, uint32_t calc, uint32_t stored, int index) {
       ++failed;
@@ -158,7 +177,7 @@ int RunExtract(const TExtractOptions& options) {
         return;
       }
       if (progress) progress->Finish();
-      std::fprintf(stderr, "replace %s? [y]es, [n]o, [A]ll, [N]one: ", Shown(platform::HostPath(fName)).c_str());
+      std::fprintf(stderr, "replace %s? [y]es, [n]o, [A]ll, [N]one: ", ShownHostPath(fName).c_str());
       std::fflush(stderr);
       std::string answer;
       if (!ReadLine(answer)) answer.assign(1, 'N');

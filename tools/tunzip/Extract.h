@@ -17,6 +17,7 @@ struct TExtractOptions {
   std::string password;
   bool quiet = false;
   bool test = false;  // decode and check only; no files are left
+  int nameCodePage = 0;  // code page of names without a UTF-8 mark; 0: the engine's rule
 };
 
 // Exit codes shared by every command.

@@ -19,8 +19,7 @@ std::string TerminalText(const std::string& text) {
 }
 
 std::string DisplayName(const TZipHeaderInfo& entry) {
-  constexpr uint16_t kUtf8Name = 0x0800;
-  std::string name = (entry.BitFlag & kUtf8Name) ? entry.Path() : TerminalText(entry.Path());
+  std::string name = TerminalText(entry.Path());
   // After the conversion no byte of a multi-byte character is "\".
   std::replace(name.begin(), name.end(), '\\', '/');
   return name;

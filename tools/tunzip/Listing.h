@@ -10,8 +10,8 @@
 namespace tavo::tunzip {
 
 // An entry name for the terminal: "\" shown as "/", the system code page
-// converted to the terminal's (UTF-8 on POSIX) unless the entry says its
-// name is UTF-8 already (general purpose bit 11).
+// converted to the terminal's (UTF-8 on POSIX). The engine has already
+// turned UTF-8 names into the system code page.
 std::string DisplayName(const zip::TZipHeaderInfo& entry);
 // Text in the system code page converted for the terminal.
 std::string TerminalText(const std::string& text);

@@ -1,8 +1,10 @@
 // tunzip: list, test and extract archives with the extraction engine.
-//   tunzip l [-s MODE] ARCHIVE      list like "unzip -l"
-//   tunzip v [-s MODE] ARCHIVE      list like "unzip -v"
-//   tunzip x [-d DIR] [-o|-n] [-P PASSWORD] [-q] ARCHIVE [PATTERN...]
-//   tunzip t [-P PASSWORD] [-q] ARCHIVE [PATTERN...]
+//   tunzip l [-s MODE] [-O CP] ARCHIVE      list like "unzip -l"
+//   tunzip v [-s MODE] [-O CP] ARCHIVE      list like "unzip -v"
+//   tunzip x [-d DIR] [-o|-n] [-P PASSWORD] [-q] [-O CP] ARCHIVE [PATTERN...]
+//   tunzip t [-P PASSWORD] [-q] [-O CP] ARCHIVE [PATTERN...]
+// CP is the code page of names stored without a UTF-8 mark (CP936, CP932,
+// CP437, ...).
 // MODE is a sort mode: ByName, ByFileName, ByDirectoryName, ByDate,
 // ByCompressedSize, ByUnCompressedSize, ByRate, ByNone (default).
 // Exit codes: 0 success, 1 warnings, 2 errors, 10 usage.
@@ -12,9 +14,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/CodePage.h"
 #include "platform/Path.h"
 #include "tools/tunzip/Extract.h"
 #include "tools/tunzip/Listing.h"
+#include "tools/tunzip/MultiPart.h"
 #include "unzip/UnZip.h"
 
 using namespace tavo;
@@ -30,9 +34,9 @@ const char* const kSortNames[] = {"ByName", "ByFileName", "ByDirectoryName", "By
 
 void Usage() {
   std::fprintf(stderr,
-               "usage: tunzip l|v [-s MODE] ARCHIVE\n"
-               "       tunzip x [-d DIR] [-o|-n] [-P PASSWORD] [-q] ARCHIVE [PATTERN...]\n"
-               "       tunzip t [-P PASSWORD] [-q] ARCHIVE [PATTERN...]\n"
+               "usage: tunzip l|v [-s MODE] [-O CP] ARCHIVE\n"
+               "       tunzip x [-d DIR] [-o|-n] [-P PASSWORD] [-q] [-O CP] ARCHIVE [PATTERN...]\n"
+               "       tunzip t [-P PASSWORD] [-q] [-O CP] ARCHIVE [PATTERN...]\n"
                "  l   list names, sizes and dates\n"
                "  v   list with method, compressed size, ratio and CRC-32\n"
                "  x   extract (into DIR, default the current directory)\n"
@@ -42,6 +46,8 @@ void Usage() {
                "  -o  overwrite existing files; -n never overwrite (default: ask)\n"
                "  -P  password for encrypted entries (asked for when wrong)\n"
                "  -q  quiet\n"
+               "  -O  code page of names stored without a UTF-8 mark: CP936, CP932, CP437, ...\n"
+               "      (default: the OEM code page for MS-DOS archives, else the system's)\n"
                "PATTERN: * ? and sets <a-z> <!0-9>; a pattern matches the whole path.\n"
                "Exit status: 0 ok, 1 entries skipped, 2 errors, 10 usage.\n");
 }
@@ -53,6 +59,30 @@ bool SameIgnoringCase(const char* a, const char* b) {
     if (ca != cb) return false;
   }
   return *a == *b;
+}
+
+// "CP932", "cp932" or "932"; false for anything else or a code page the
+// system cannot convert from.
+bool ParseCodePage(const char* text, int& codePage) {
+  if ((text[0] == 'C' || text[0] == 'c') && (text[1] == 'P' || text[1] == 'p')) text += 2;
+  if (*text < '1' || *text > '9') return false;
+  int value = 0;
+  for (; *text; ++text) {
+    if (*text < '0' || *text > '9' || value > 99999) return false;
+    value = value * 10 + (*text - '0');
+  }
+  // A code page the system knows converts some non-ASCII byte, or some
+  // double-byte character, to UTF-8.
+  std::string out;
+  for (int b = 0x80; b <= 0xFF; ++b) {
+    const std::string one(1, static_cast<char>(b));
+    if (platform::ConvertCodePageExact(one, value, 65001, out) ||
+        platform::ConvertCodePageExact(one + "\xA1", value, 65001, out)) {
+      codePage = value;
+      return true;
+    }
+  }
+  return false;
 }
 
 bool ParseSortMode(const char* text, zip::TZipSortMode& mode) {
@@ -83,6 +113,11 @@ int MainExtract(const std::string& command, int argc, char** argv) {
       options.havePassword = true;
     } else if (arg == "-q") {
       options.quiet = true;
+    } else if (arg == "-O" && i + 1 < argc) {
+      if (!ParseCodePage(argv[++i], options.nameCodePage)) {
+        std::fprintf(stderr, "tunzip: unknown code page \"%s\"\n", argv[i]);
+        return kExitUsage;
+      }
     } else if (!arg.empty() && arg[0] == '-' && options.archive.empty()) {
       Usage();
       return kExitUsage;
@@ -107,11 +142,17 @@ int main(int argc, char** argv) {
   const std::string command = argv[1];
   if (command == "x" || command == "t") return MainExtract(command, argc, argv);
   zip::TZipSortMode sortMode = zip::TZipSortMode::ByNone;
+  int nameCodePage = 0;
   std::string archive;
   for (int i = 2; i < argc; ++i) {
     if (std::strcmp(argv[i], "-s") == 0 && i + 1 < argc) {
       if (!ParseSortMode(argv[++i], sortMode)) {
         std::fprintf(stderr, "tunzip: unknown sort mode \"%s\"\n", argv[i]);
+        return kExitUsage;
+      }
+    } else if (std::strcmp(argv[i], "-O") == 0 && i + 1 < argc) {
+      if (!ParseCodePage(argv[++i], nameCodePage)) {
+        std::fprintf(stderr, "tunzip: unknown code page \"%s\"\n", argv[i]);
         return kExitUsage;
       }
     } else if (archive.empty() && argv[i][0] != '-') {
@@ -134,7 +175,8 @@ int main(int argc, char** argv) {
     // local headers rather than treat it as one part of a set.
     unzip.IncompleteZipMode = zip::TIncompleteZipMode::izAssumeBad;
     unzip.SortMode = sortMode;
-    unzip.SetZipName(platform::EnginePath(archive));
+    unzip.NameCodePage = nameCodePage;
+    tunzip::NameArchive(unzip, archive);
     unzip.LoadZipDirectory();
     if (command == "l")
       tunzip::ListShort(unzip, archive, stdout);
