@@ -73,6 +73,8 @@ void TUnZip::FreeLists() {
 void TUnZip::OpenArchiveStream() {
   archive_ = std::make_unique<TLFNFileStream>(zipName_, platform::TFileOpenMode::Read,
                                               platform::TFileShareMode::DenyWrite, kDefaultStreamBuffer);
+  // The archive's own name is its last part: the one holding the end record.
+  currentDisk_ = static_cast<int>(endRecord_.EffectiveThisDisk());
 }
 
 void TUnZip::OpenArchive() {

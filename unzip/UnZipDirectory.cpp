@@ -481,7 +481,9 @@ void TUnZip::ReadDirectory() {
       LoadArchiveComment(*archive_);
     }
   }
-  currentDisk_ = fromDirectoryFile ? 0 : static_cast<int>(endRecord_.EffectiveThisDisk());
+  // OpenPart keeps CurrentDisk in step with the part the stream is on; only
+  // a directory read from the ".zfc" file leaves the archive untouched.
+  if (fromDirectoryFile) currentDisk_ = 0;
   ApplySortMode(SortMode);
 }
 
