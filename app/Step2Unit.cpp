@@ -1,4 +1,5 @@
-// The status window's layout and its timer.
+// The status window's layout, its timer and its extraction component; the
+// run the timer starts lives in InstallRun.cpp.
 #include "app/Step2Unit.h"
 
 #include "app/Texts.h"
@@ -48,12 +49,17 @@ TStep2Frm::TStep2Frm() : ui::TForm(Layout()), Label1(*this) {
   Timer1.SetEnabled(false);
   Timer1.SetInterval(kCreatedInterval);
   Timer1.OnTimer = [this](ui::TObject& sender) { Timer1Timer(sender); };
+
+  Zip1.OverwriteMode = zip::TUZOverwriteMode::Never;
+  Zip1.ReplaceReadOnly = true;
+  zip::TMultiZipInfo multiZipInfo;
+  multiZipInfo.BlockSize = 1457600;
+  Zip1.SetMultiZipInfo(multiZipInfo);
+  Zip1.Loaded();
 }
 
 TStep2Frm::~TStep2Frm() {
   if (Step2Frm == this) Step2Frm = nullptr;
 }
-
-void TStep2Frm::Timer1Timer(ui::TObject&) { Timer1.SetEnabled(false); }
 
 }  // namespace tavo::app

@@ -2,9 +2,12 @@
 // timer starts the run once the directory window has armed it.
 #pragma once
 
+#include <string>
+
 #include "ui/Form.h"
 #include "ui/Panel.h"
 #include "ui/Timer.h"
+#include "unzip/Zip.h"
 
 namespace tavo::app {
 
@@ -22,8 +25,25 @@ class TStep2Frm : public ui::TForm {
   // Stopped at creation; the directory window starts it at 200 ms.
   ui::TTimer Timer1;
 
-  // A tick: the timer stops, so the run happens once per arming.
+  // The extraction engine the run drives: it never overwrites a file that
+  // is already installed, replaces read-only ones it writes, and reports
+  // nothing through events. Archives in parts are split in 1457600-byte
+  // blocks, a high-density floppy's worth.
+  zip::TZip Zip1;
+
+  // A tick: the timer stops, so the run happens once per arming; an armed
+  // tick performs the installation run.
   void Timer1Timer(ui::TObject& sender);
+  // Makes sure the install directory exists, then extracts the package and
+  // writes the desktop shortcuts. False when the directory cannot be made:
+  // the status window has then been closed and nothing else happens.
+  bool SetUp();
+  // Extracts the package archive into the normalised install directory.
+  void UnSetFile(const std::string& archive, const std::string& installDir);
+
+ private:
+  // Shows a text in the status line and paints it at once.
+  void ShowStatus(const char* text);
 };
 
 extern TStep2Frm* Step2Frm;

@@ -30,6 +30,11 @@ inline constexpr char kFallbackFolder[] = "\xCC\xD8\xCA\xE2\xCE\xC4\xBC\xFE\xBC\
 inline constexpr char kCreatingDirectory[] = "\xD5\xFD\xD4\xDA\xBD\xA8\xC1\xA2\xB0\xB2\xD7\xB0\xC4\xBF\xC2\xBC....";
 // 正在安装软件.... — status line while the package is extracted
 inline constexpr char kInstalling[] = "\xD5\xFD\xD4\xDA\xB0\xB2\xD7\xB0\xC8\xED\xBC\xFE....";
+// 创建安装目录失败，不能安装程序。 — status line when the install directory cannot be made
+inline constexpr char kCreateDirectoryFailed[] =
+    "\xB4\xB4\xBD\xA8\xB0\xB2\xD7\xB0\xC4\xBF\xC2\xBC\xCA\xA7\xB0\xDC\xA3\xAC\xB2\xBB\xC4\xDC\xB0\xB2\xD7\xB0\xB3\xCC\xD0\xF2\xA1\xA3";
+// 提示 — caption of the completion box
+inline constexpr char kHint[] = "\xCC\xE1\xCA\xBE";
 // 所有程序都已安装完成。 — the completion box
 inline constexpr char kAllInstalled[] = "\xCB\xF9\xD3\xD0\xB3\xCC\xD0\xF2\xB6\xBC\xD2\xD1\xB0\xB2\xD7\xB0\xCD\xEA\xB3\xC9\xA1\xA3";
 // 管理软件.lnk, 后台软件.lnk, 启动数据库.lnk — the desktop shortcuts

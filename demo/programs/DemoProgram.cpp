@@ -17,6 +17,8 @@ namespace {
 
 constexpr UINT_PTR kCloseTimer = 1;
 constexpr UINT kShowSeconds = 8;
+constexpr int kTraceAttempts = 100;
+constexpr DWORD kTraceRetryMs = 50;
 
 std::wstring Title() {
   return std::wstring(L"\x7535\x8BDD\x547C\x53EB\x4E2D\x5FC3 \x2014 ") + DEMO_PROGRAM_NAME;
@@ -39,7 +41,13 @@ std::string InstallRoot() {
 void AppendTrace() {
   const std::string root = InstallRoot();
   if (root.empty()) return;
-  FILE* f = std::fopen((root + "install-trace.log").c_str(), "ab");
+  // postinst.bat, started just before, may hold the file open for its own
+  // line (the shell opens it without sharing): try again for a while.
+  FILE* f = nullptr;
+  for (int attempt = 0; attempt < kTraceAttempts && !f; ++attempt) {
+    f = std::fopen((root + "install-trace.log").c_str(), "ab");
+    if (!f) Sleep(kTraceRetryMs);
+  }
   if (!f) return;
   char dir[MAX_PATH] = {};
   GetCurrentDirectoryA(sizeof dir, dir);

@@ -49,6 +49,8 @@ INSTANTIATE_TEST_SUITE_P(
                     TTextCase{"FallbackFolder", kFallbackFolder, "特殊文件夹路径:\r\n"},
                     TTextCase{"CreatingDirectory", kCreatingDirectory, "正在建立安装目录...."},
                     TTextCase{"Installing", kInstalling, "正在安装软件...."},
+                    TTextCase{"CreateDirectoryFailed", kCreateDirectoryFailed, "创建安装目录失败，不能安装程序。"},
+                    TTextCase{"Hint", kHint, "提示"},
                     TTextCase{"AllInstalled", kAllInstalled, "所有程序都已安装完成。"},
                     TTextCase{"ManagerShortcut", kManagerShortcut, "管理软件.lnk"},
                     TTextCase{"BackendShortcut", kBackendShortcut, "后台软件.lnk"},

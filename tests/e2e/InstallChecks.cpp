@@ -206,6 +206,31 @@ TBoxFacts ReadBox(HWND box) {
   return facts;
 }
 
+HWND WaitForBox(DWORD processId, const std::wstring& caption, DWORD timeoutMs) {
+  struct TSearch {
+    DWORD pid;
+    const std::wstring* caption;
+    HWND found;
+  };
+  const DWORD start = GetTickCount();
+  for (;;) {
+    TSearch search{processId, &caption, nullptr};
+    EnumWindows(
+        [](HWND wnd, LPARAM param) -> BOOL {
+          auto* s = reinterpret_cast<TSearch*>(param);
+          DWORD pid = 0;
+          GetWindowThreadProcessId(wnd, &pid);
+          if (pid != s->pid || !IsWindowVisible(wnd) || ClassOf(wnd) != L"#32770") return TRUE;
+          if (WindowText(wnd) != *s->caption) return TRUE;
+          s->found = wnd;
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    if (search.found || GetTickCount() - start > timeoutMs) return search.found;
+    Sleep(100);
+  }
+}
+
 void ClickButton(HWND box, int id) {
   HWND button = GetDlgItem(box, id);
   RECT r{};
@@ -319,7 +344,8 @@ void TChildWatcher::Poll() {
       PROCESSENTRY32W entry{};
       entry.dwSize = sizeof(entry);
       for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
-        if (entry.th32ParentProcessID != parentId_) continue;
+        // A process seen at its very start has no name yet: look again.
+        if (entry.th32ParentProcessID != parentId_ || !entry.szExeFile[0]) continue;
         std::lock_guard<std::mutex> lock(mutex_);
         if (seen_.count(entry.th32ProcessID)) continue;
         TChildProcess child;

@@ -54,6 +54,10 @@ struct TBoxFacts {
   bool icon = false;
 };
 TBoxFacts ReadBox(HWND box);
+// A message box of the process with this caption (the application's own
+// window carries the same title, so boxes are told by their dialog class);
+// null when none comes in time.
+HWND WaitForBox(DWORD processId, const std::wstring& caption, DWORD timeoutMs);
 // Clicks the box's button with this id with the mouse.
 void ClickButton(HWND box, int id);
 // Moves the box below the window so that both can be photographed.

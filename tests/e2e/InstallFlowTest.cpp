@@ -191,9 +191,9 @@ bool OpenAndGo(TWindowDriver& driver, const std::wstring& stage, const std::wstr
 // and the box, dismisses it and watches which programs setup.exe starts.
 void FinishWithCompletionBox(TWindowDriver& driver, const std::wstring& installDir, TRunResult& run,
                              const std::function<void(HWND, const std::wstring&)>& photograph,
-                             const std::wstring& prefix) {
+                             const std::wstring& prefix, DWORD launchWaitMs = 20000) {
   TChildWatcher watcher(driver.ProcessId());
-  const HWND box = driver.WaitForWindow(kHintCaption, kWindowTimeout);
+  const HWND box = WaitForBox(driver.ProcessId(), kHintCaption, kWindowTimeout);
   ASSERT_NE(box, nullptr) << "no completion box";
   const TBoxFacts facts = ReadBox(box);
   EXPECT_EQ(facts.text, kAllInstalled);
@@ -214,7 +214,7 @@ void FinishWithCompletionBox(TWindowDriver& driver, const std::wstring& installD
   ASSERT_TRUE(TWindowDriver::WaitForHidden(box, kWindowTimeout)) << "the box did not close";
   ASSERT_TRUE(TWindowDriver::WaitForHidden(run.status, kWindowTimeout)) << "the status window stayed";
   ASSERT_TRUE(TWindowDriver::WaitForHidden(run.directory, kWindowTimeout)) << "the directory window stayed";
-  run.children = watcher.WaitFor(installDir, 20000);
+  run.children = watcher.WaitFor(installDir, launchWaitMs);
 }
 
 // The order of the follow-up programs: postinst.bat (run by cmd.exe) before
@@ -270,8 +270,8 @@ TEST_F(InstallFlowTest, FullInstallIntoFreshDirectory) {
   ExpectLaunches(run, target, true, true);
   ExpectSameTree(reference, target);
   ExpectShortcuts(desktop, target);
-  ExpectBackAtSplash(driver, run);
   Photograph(run.splash, L"install-5-done");
+  ExpectBackAtSplash(driver, run);
 }
 
 TEST_F(InstallFlowTest, ReinstallKeepsAChangedFile) {
@@ -321,6 +321,26 @@ TEST_F(InstallFlowTest, MissingPackageStillShowsTheBoxAndStartsTheBatch) {
   ExpectBackAtSplash(driver, run);
 }
 
+// The shell gets each launch path from a 200-byte buffer: an install
+// directory that leaves no room for "postinst.bat" or "tavo\DbLaunch.exe"
+// still installs, but neither program is started under a cut-off name.
+TEST_F(InstallFlowTest, LaunchPathsTooLongForTheBufferAreNotStarted) {
+  const std::wstring stage = Stage(L"longpath", true);
+  constexpr size_t kDirLength = 187;  // + "\postinst.bat" = 200 bytes
+  ASSERT_LT(stage.size() + 10, kDirLength);
+  const std::wstring target = stage + L"\\" + std::wstring(kDirLength - stage.size() - 1, L'n');
+  ASSERT_EQ((target + L"\\postinst.bat").size(), 200u);
+  TWindowDriver driver;
+  TRunResult run;
+  ASSERT_TRUE(OpenAndGo(driver, stage, target, run, nullptr, L""));
+  FinishWithCompletionBox(driver, target, run, nullptr, L"", 6000);
+  if (HasFatalFailure()) return;
+  ExpectSameTree(reference, target);
+  ExpectShortcuts(desktop, target);
+  ExpectLaunches(run, target, false, false);
+  ExpectBackAtSplash(driver, run);
+}
+
 TEST_F(InstallFlowTest, EmptyDirectoryFailsBackToTheDirectoryWindow) {
   const std::wstring stage = Stage(L"empty", true);
   TWindowDriver driver;
@@ -334,7 +354,7 @@ TEST_F(InstallFlowTest, EmptyDirectoryFailsBackToTheDirectoryWindow) {
   const DWORD start = GetTickCount();
   while (!IsWindowEnabled(run.directory) && GetTickCount() - start < 5000) Sleep(50);
   EXPECT_TRUE(IsWindowEnabled(run.directory));
-  EXPECT_EQ(driver.WaitForWindow(kHintCaption, 1500), nullptr) << "a completion box after the failure";
+  EXPECT_EQ(WaitForBox(driver.ProcessId(), kHintCaption, 1500), nullptr) << "a completion box after the failure";
   Photograph(run.directory, L"empty-directory-after-failure");
   // Nothing is extracted, not even into the current directory.
   EXPECT_EQ(GetFileAttributesW((stage + L"\\tavo").c_str()), INVALID_FILE_ATTRIBUTES);
@@ -395,7 +415,7 @@ TEST_F(InstallFlowTest, CorruptPackageReportsTheEngineFailure) {
   TRunResult run;
   ASSERT_TRUE(OpenAndGo(driver, stage, target, run, nullptr, L""));
   TChildWatcher watcher(driver.ProcessId());
-  const HWND box = driver.WaitForWindow(kErrorCaption, kWindowTimeout);
+  const HWND box = WaitForBox(driver.ProcessId(), kErrorCaption, kWindowTimeout);
   ASSERT_NE(box, nullptr) << "no error box";
   const TBoxFacts facts = ReadBox(box);
   EXPECT_EQ(facts.text, kIncompleteZip);
@@ -412,7 +432,7 @@ TEST_F(InstallFlowTest, CorruptPackageReportsTheEngineFailure) {
   // Dismissing the box closes the status window: back at the directory window.
   EXPECT_TRUE(TWindowDriver::WaitForHidden(run.status, kWindowTimeout)) << "the status window stayed";
   EXPECT_TRUE(IsWindowVisible(run.directory));
-  EXPECT_EQ(driver.WaitForWindow(kHintCaption, 1500), nullptr) << "a completion box after the failure";
+  EXPECT_EQ(WaitForBox(driver.ProcessId(), kHintCaption, 1500), nullptr) << "a completion box after the failure";
   EXPECT_TRUE(FollowUps(watcher.Children()).empty()) << "a program was started after the failure";
   EXPECT_EQ(ListTree(target).size(), 0u) << "something was extracted";
   ExpectNoShortcuts(desktop);
