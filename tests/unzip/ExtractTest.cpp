@@ -448,13 +448,16 @@ TEST_F(ExtractTest, MissingEndRecordPassesOutOfExtractFiles) {
   b.Add(ZipEntry::Stored("a.txt", "a"));
   b.omitEnd = true;
   EXPECT_THROW(Extract(b), zip::EIncompleteZip);
-  // The destination "?" on a host without dialogs is a cancel.
+#ifndef _WIN32
+  // The destination "?" on a host without dialogs is a cancel. (On Windows
+  // the real dialog would open and wait for a user.)
   try {
     unzip.SetDestDir("?");
     FAIL();
   } catch (const zip::EUserCanceled& e) {
     EXPECT_STREQ(e.what(), "User canceled Set Desination Directory");
   }
+#endif
 }
 
 }  // namespace

@@ -412,13 +412,16 @@ TEST_F(ZipDirectoryTest, ZipNameRules) {
   u.LoadZipDirectory();
   u.SetZipName(platform::EnginePath(dir / "X.ZIP"));
   EXPECT_EQ(u.EntryCount(), 1);
-  // Asking with the dialog: a host without dialogs cancels.
+#ifndef _WIN32
+  // Asking with the dialog: a host without dialogs cancels. (On Windows the
+  // real dialog would open and wait for a user.)
   try {
     u.SetZipName("?");
     FAIL() << "no exception";
   } catch (const zip::EUserCanceled& e) {
     EXPECT_STREQ(e.what(), "User canceled setting zip file name.");
   }
+#endif
   EXPECT_EQ(u.EntryCount(), 1);
 }
 
