@@ -8,7 +8,8 @@
 // app/setup.exe), TAVO_DEMO_PACKAGE (demo/tavo.ex_), TAVO_DEMO_REFERENCE (the
 // package as unzip extracts it, made by the build), TAVO_SCREENSHOT_DIR
 // (out/e2e in the source tree), TAVO_E2E_WORK (scratch, e2e-install in the
-// build). The drive-letter case needs D: mapped to a scratch folder, which
+// build), TAVO_NAME_PACKAGES (the packages with UTF-8 Chinese names and
+// their tree, made by make-name-packages.sh). The drive-letter case needs D: mapped to a scratch folder, which
 // the test fixture map-drive.sh does.
 #include <windows.h>
 #include <objbase.h>
@@ -52,6 +53,8 @@ class InstallFlowTest : public ::testing::Test {
         EnvironmentOr("TAVO_DEMO_REFERENCE", std::string(TAVO_BINARY_DIR) + "/tests/e2e/demo-reference"));
     shots = WindowsPath(EnvironmentOr("TAVO_SCREENSHOT_DIR", std::string(TAVO_SOURCE_DIR) + "/out/e2e"));
     work = WindowsPath(EnvironmentOr("TAVO_E2E_WORK", std::string(TAVO_BINARY_DIR) + "/e2e-install"));
+    namePackages = WindowsPath(
+        EnvironmentOr("TAVO_NAME_PACKAGES", std::string(TAVO_BINARY_DIR) + "/tests/e2e/name-packages"));
     ForceDirectories(shots);
     ForceDirectories(work);
     desktop = DesktopDirectory();
@@ -65,14 +68,16 @@ class InstallFlowTest : public ::testing::Test {
 
   void TearDown() override { CoUninitialize(); }
 
-  // A scratch folder holding setup.exe and, when asked, the package.
-  std::wstring Stage(const std::wstring& name, bool withPackage) {
+  // A scratch folder holding setup.exe and, when asked, the package (the
+  // demo package unless another is named).
+  std::wstring Stage(const std::wstring& name, bool withPackage, std::wstring from = {}) {
+    if (from.empty()) from = package;
     const std::wstring dir = work + L"\\" + name;
     RemoveTree(dir);
     ForceDirectories(dir);
     EXPECT_TRUE(CopyFileW(setupExe.c_str(), (dir + L"\\setup.exe").c_str(), FALSE)) << "cannot stage setup.exe";
     if (withPackage) {
-      EXPECT_TRUE(CopyFileW(package.c_str(), (dir + L"\\tavo.ex_").c_str(), FALSE)) << "cannot stage tavo.ex_";
+      EXPECT_TRUE(CopyFileW(from.c_str(), (dir + L"\\tavo.ex_").c_str(), FALSE)) << "cannot stage tavo.ex_";
     }
     return dir;
   }
@@ -81,13 +86,14 @@ class InstallFlowTest : public ::testing::Test {
     EXPECT_TRUE(TWindowDriver::Screenshot(wnd, shots + L"\\" + name + L".png")) << "cannot save a screenshot";
   }
 
-  std::wstring setupExe, package, reference, shots, work, desktop;
+  std::wstring setupExe, package, reference, shots, work, namePackages, desktop;
 };
 
-// The installed tree equals the reference tree: the same files, byte for
-// byte, with the same dates and read-only attribute. The trace the started
-// programs leave is not part of the package.
-void ExpectSameTree(const std::wstring& reference, const std::wstring& installed) {
+// The installed tree equals the reference tree: the same names and files,
+// byte for byte, and (when the reference is an extraction of the package)
+// the same dates and read-only attribute. The trace the started programs
+// leave is not part of the package.
+void ExpectSameTree(const std::wstring& reference, const std::wstring& installed, bool datesAndAttributes = true) {
   const std::map<std::wstring, TFileFacts> expected = ListTree(reference);
   std::map<std::wstring, TFileFacts> actual = ListTree(installed);
   actual.erase(L"install-trace.log");
@@ -101,6 +107,7 @@ void ExpectSameTree(const std::wstring& reference, const std::wstring& installed
     EXPECT_EQ(found->second.directory, facts.directory) << Narrow(name);
     if (facts.directory) continue;
     EXPECT_TRUE(found->second.content == facts.content) << "content differs: " << Narrow(name);
+    if (!datesAndAttributes) continue;
     EXPECT_EQ(found->second.writeTime, facts.writeTime) << "date differs: " << Narrow(name);
     EXPECT_EQ(found->second.readOnly, facts.readOnly) << "read-only attribute differs: " << Narrow(name);
   }
@@ -439,6 +446,36 @@ TEST_F(InstallFlowTest, CorruptPackageReportsTheEngineFailure) {
   ClickCancel(run.directory);
   EXPECT_TRUE(TWindowDriver::WaitForHidden(run.directory, kWindowTimeout));
 }
+
+// Packages made by today's archivers store Chinese names as UTF-8: Python's
+// zipfile flags them with bit 11, Info-ZIP zip writes them unflagged from a
+// Unix host. Either installs under the right names, checked here through
+// the wide-character API, and the programs under those names still start.
+class InstallFlowNameTest : public InstallFlowTest, public ::testing::WithParamInterface<const wchar_t*> {};
+
+TEST_P(InstallFlowNameTest, ChineseNamesInstallUnderTheirOwnNames) {
+  const std::wstring from = namePackages + L"\\" + GetParam() + L".ex_";
+  ASSERT_NE(GetFileAttributesW(from.c_str()), INVALID_FILE_ATTRIBUTES) << "no package " << Narrow(from);
+  const std::wstring stage = Stage(std::wstring(L"names-") + GetParam(), true, from);
+  const std::wstring target = stage + L"\\安装\\叫号";
+  TWindowDriver driver;
+  TRunResult run;
+  ASSERT_TRUE(OpenAndGo(driver, stage, target, run, nullptr, L""));
+  FinishWithCompletionBox(driver, target, run, nullptr, L"");
+  if (HasFatalFailure()) return;
+  for (const wchar_t* name : {L"文档\\使用说明.txt", L"tavo\\数据\\声音设置.ini", L"tavo\\配置\\淺色主题.ini"}) {
+    EXPECT_NE(GetFileAttributesW((target + L"\\" + name).c_str()), INVALID_FILE_ATTRIBUTES)
+        << "not installed as " << Narrow(name);
+  }
+  EXPECT_EQ(ReadFileBytes(target + L"\\tavo\\数据\\声音设置.ini"), "[Sound]\r\nVolume=80\r\n");
+  ExpectSameTree(namePackages + L"\\reference", target, false);
+  ExpectShortcuts(desktop, target);
+  ExpectLaunches(run, target, true, true);
+  ExpectBackAtSplash(driver, run);
+}
+
+INSTANTIATE_TEST_SUITE_P(Archivers, InstallFlowNameTest, ::testing::Values(L"python", L"infozip"),
+                         [](const auto& info) { return Narrow(info.param); });
 
 }  // namespace
 }  // namespace tavo::e2e
