@@ -222,7 +222,9 @@ void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     clicked_ = false;
     const RECT r = ClientRect();
     const POINT p{x, y};
-    if (PtInRect(&r, p)) Click();
+    // A control disabled while the button was held (the press kept the
+    // capture) gets its release but no click.
+    if (PtInRect(&r, p) && Enabled()) Click();
   }
   DoMouseUp(button, shift, x, y);
 }

@@ -183,11 +183,6 @@ void TCustomShadowLabel::MouseUp(ui::TMouseButton button, ui::TShiftState shift,
   RecheckMouse();
 }
 
-void TCustomShadowLabel::Click() {
-  // A label disabled between the press and the release does not click.
-  if (Enabled()) TGraphicControl::Click();
-}
-
 void TCustomShadowLabel::EnabledChanged() {
   TGraphicControl::EnabledChanged();
   RecheckMouse();

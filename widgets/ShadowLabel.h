@@ -34,7 +34,6 @@ class TCustomShadowLabel : public ui::TGraphicControl {
   void MouseUp(ui::TMouseButton button, ui::TShiftState shift, int x, int y) override;
   void MouseEnter() override;
   void MouseLeave() override;
-  void Click() override;
 
   // Whether the mouse cursor counts as inside the label.
   bool MouseInside() const { return mouseInside_; }

@@ -114,6 +114,21 @@ TEST_F(ControlRoutingTest, DisabledControlGetsNoButtonsButStillCountsForHover) {
   EXPECT_EQ(log, (std::vector<std::string>{"a enter"}));
 }
 
+TEST_F(ControlRoutingTest, ControlDisabledWhileHeldReleasesWithoutClick) {
+  int clicks = 0;
+  a.OnClick = [&](TObject&) { ++clicks; };
+  Send(WM_LBUTTONDOWN, MK_LBUTTON, 12, 12);
+  a.SetEnabled(false);
+  Send(WM_LBUTTONUP, 0, 12, 12);
+  EXPECT_EQ(clicks, 0);
+  EXPECT_EQ(form.CaptureControl(), nullptr);
+  // Enabled again, the next press and release is a click.
+  a.SetEnabled(true);
+  Send(WM_LBUTTONDOWN, MK_LBUTTON, 12, 12);
+  Send(WM_LBUTTONUP, 0, 12, 12);
+  EXPECT_EQ(clicks, 1);
+}
+
 TEST_F(ControlRoutingTest, HiddenControlIsSkipped) {
   b.SetVisible(false);
   Send(WM_MOUSEMOVE, 0, 40, 40);
