@@ -1,104 +1,24 @@
-// The windowless skinned controls: TGraphicSkinControl finds its section in
-// a skin data component at every paint and draws either from the skin or
-// plainly; TGraphicSkinCustomControl adds the default font and size, the
-// skin picture with its resize mode and the placed geometry. Both paint
-// their whole rectangle through one composed picture. Win32 side, on the
-// toolkit's windowless control.
+// The windowless skinned controls: TGraphicSkinControl and
+// TGraphicSkinCustomControl are the skinned control bases (SkinControlBase.h)
+// on the toolkit's windowless control. They paint over the parent's pixels
+// and have no shape of their own.
 #pragma once
 
-#include <string>
-
-#include "skin/Bitmap.h"
-#include "skin/SkinControlGeometry.h"
-#include "skin/SkinData.h"
-#include "skin/win32/SkinControlLink.h"
+#include "skin/win32/SkinControlBase.h"
 #include "ui/Control.h"
 
 namespace tavo::skin {
 
-class TGraphicSkinControl : public ui::TGraphicControl {
+class TGraphicSkinControl : public TSkinControlBase<ui::TGraphicControl> {
  public:
-  explicit TGraphicSkinControl(ui::TWinControl& parent);
-  ~TGraphicSkinControl() override;
-
-  // Finds the section: the index of SkinDataName among the skin data's
-  // controls when a loaded skin is set, else -1.
-  virtual void LookupSkin();
-  TSkinData* SkinData() const { return link_.Data(); }
-  // Not owned; forgotten when the skin data is destroyed. With a loaded
-  // skin the control refreshes at once.
-  virtual void SetSkinData(TSkinData* data);
-  // Draw the control's whole image into bitmap, which has the control's
-  // size and holds the parent's pixels under the control. The base draws
-  // nothing.
-  virtual void DrawPlainImage(TBitmap& bitmap);
-  virtual void DrawSkinImage(TBitmap& bitmap);
-  // After a skin was loaded.
-  virtual void RefreshSkin();
-  // Before a skin is cleared: nothing borrowed from it may be kept.
-  virtual void DropSkin();
-
-  const std::string& SkinDataName() const { return skinDataName_; }
-  // Only stores the name: every paint looks the section up again.
-  void SetSkinDataName(const std::string& name) { skinDataName_ = name; }
-  int SkinIndex() const { return skinIndex_; }
-
-  void Paint(HDC dc) override;
-
- protected:
-  // The section found by the last LookupSkin; null when none.
-  TDataSkinControl* SkinSection() const;
-
-  int skinIndex_ = -1;
-
- private:
-  std::string skinDataName_;
-  TSkinControlLink link_;
+  explicit TGraphicSkinControl(ui::TWinControl& parent) : TSkinControlBase(parent) {}
 };
 
-class TGraphicSkinCustomControl : public TGraphicSkinControl {
+class TGraphicSkinCustomControl : public TSkinCustomControlBase<TGraphicSkinControl> {
  public:
-  explicit TGraphicSkinCustomControl(ui::TWinControl& parent);
-
-  const ui::TFont& DefaultFont() const { return defaultFont_; }
-  void SetDefaultFont(const ui::TFont& font);
-  int DefaultWidth() const { return defaultWidth_; }
-  int DefaultHeight() const { return defaultHeight_; }
-  // Stored; applied at once when no section is found and the value is
-  // above 0.
-  void SetDefaultWidth(int width);
-  void SetDefaultHeight(int height);
-  // Take name, height and style of the font from the section.
-  bool UseSkinFont = true;
-
-  const TSkinControlGeometry& Geometry() const { return geometry_; }
-  TSkinResizeMode ResizeMode() const { return geometry_.Mode; }
-  // The section's picture; null when it has none.
-  const TBitmap* SkinPicture() const { return skinPicture_; }
-
-  void LookupSkin() override;
-  void DrawPlainImage(TBitmap& bitmap) override;
-  void DrawSkinImage(TBitmap& bitmap) override;
-  void RefreshSkin() override;
-  void DropSkin() override;
-
-  // Called after every change of DefaultFont; repaints when no section is
-  // in use.
-  virtual void DefaultFontChanged();
-  // Adjusts a requested size to the resize mode and places the geometry.
-  virtual void FitSkinSize(int& width, int& height);
-
-  // A size change with a section goes through FitSkinSize first.
-  void SetBounds(int left, int top, int width, int height) override;
-
- protected:
-  TSkinControlGeometry geometry_;
-  const TBitmap* skinPicture_ = nullptr;
-
- private:
-  ui::TFont defaultFont_;
-  int defaultWidth_ = 0;
-  int defaultHeight_ = 0;
+  explicit TGraphicSkinCustomControl(ui::TWinControl& parent) : TSkinCustomControlBase(parent) {}
 };
+
+extern template class TSkinCustomControlBase<TGraphicSkinControl>;
 
 }  // namespace tavo::skin

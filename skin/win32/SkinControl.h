@@ -1,90 +1,38 @@
-// The windowed skinned controls: TSkinControl and TSkinCustomControl behave
-// as the windowless pair (section looked up at every paint, skin or plain
-// image, default font and size, resize modes) and add what a window has: a
-// shape region built from the section's mask picture, and no background
-// erase since the paint covers the whole window. Win32 side, on the
-// toolkit's custom control.
+// The windowed skinned controls: TSkinControl and TSkinCustomControl are the
+// skinned control bases (SkinControlBase.h) on the toolkit's custom control,
+// and add what a window has: a shape region built from the section's mask
+// picture, and no background erase since the paint covers the whole window.
 #pragma once
 
-#include <string>
-
 #include "skin/Bitmap.h"
-#include "skin/SkinControlGeometry.h"
-#include "skin/SkinData.h"
-#include "skin/win32/SkinControlLink.h"
+#include "skin/win32/SkinControlBase.h"
 #include "ui/WinControl.h"
 
 namespace tavo::skin {
 
-class TSkinControl : public ui::TCustomControl {
+class TSkinControl : public TSkinControlBase<ui::TCustomControl> {
  public:
-  explicit TSkinControl(ui::TWinControl* parent);
-  ~TSkinControl() override;
+  explicit TSkinControl(ui::TWinControl* parent) : TSkinControlBase(parent) {}
 
-  // The section's index, the mask picture ("maskpictureindex"), or -1 and
-  // none without a loaded skin.
-  virtual void LookupSkin();
-  const std::string& SkinDataName() const { return skinDataName_; }
-  virtual void SetSkinDataName(const std::string& name) { skinDataName_ = name; }
-  TSkinData* SkinData() const { return link_.Data(); }
-  virtual void SetSkinData(TSkinData* data);
-  virtual void DrawPlainImage(TBitmap& bitmap);
-  virtual void DrawSkinImage(TBitmap& bitmap);
-  virtual void RefreshSkin();
-  virtual void DropSkin();
-
-  int SkinIndex() const { return skinIndex_; }
+  // The section's index and its mask picture ("maskpictureindex"), or -1
+  // and none without a loaded skin.
+  void LookupSkin() override;
+  void DropSkin() override;
   const TBitmap* MaskPicture() const { return maskPicture_; }
 
  protected:
-  void Paint(HDC dc) override;
-  TDataSkinControl* SkinSection() const;
-
-  int skinIndex_ = -1;
   const TBitmap* maskPicture_ = nullptr;
-
- private:
-  std::string skinDataName_;
-  TSkinControlLink link_;
 };
 
-class TSkinCustomControl : public TSkinControl {
+class TSkinCustomControl : public TSkinCustomControlBase<TSkinControl> {
  public:
-  explicit TSkinCustomControl(ui::TWinControl* parent);
+  explicit TSkinCustomControl(ui::TWinControl* parent) : TSkinCustomControlBase(parent) {}
 
-  const ui::TFont& DefaultFont() const { return defaultFont_; }
-  void SetDefaultFont(const ui::TFont& font);
-  int DefaultWidth() const { return defaultWidth_; }
-  int DefaultHeight() const { return defaultHeight_; }
-  void SetDefaultWidth(int width);
-  void SetDefaultHeight(int height);
-  bool UseSkinFont = true;
-
-  const TSkinControlGeometry& Geometry() const { return geometry_; }
-  const TBitmap* SkinPicture() const { return skinPicture_; }
-
-  void LookupSkin() override;
-  void DrawPlainImage(TBitmap& bitmap) override;
-  void DrawSkinImage(TBitmap& bitmap) override;
-  void RefreshSkin() override;
-  void DropSkin() override;
-
-  virtual void DefaultFontChanged();
-  virtual void FitSkinSize(int& width, int& height);
   // Gives the window the shape of the mask at its size (with a mask and a
   // section), or takes any shape away.
-  virtual void UpdateSkinRegion();
-
-  void SetBounds(int left, int top, int width, int height) override;
-
- protected:
-  TSkinControlGeometry geometry_;
-  const TBitmap* skinPicture_ = nullptr;
-
- private:
-  ui::TFont defaultFont_;
-  int defaultWidth_ = 0;
-  int defaultHeight_ = 0;
+  void UpdateSkinRegion() override;
 };
+
+extern template class TSkinCustomControlBase<TSkinControl>;
 
 }  // namespace tavo::skin
