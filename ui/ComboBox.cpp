@@ -93,6 +93,12 @@ void TCustomComboBox::ApplyDropDownHeight() {
 }
 
 void TCustomComboBox::WndProc(TMessage& m) {
+  // The selection field with nothing selected is drawn too (index -1).
+  if (AnswerOwnerDraw(
+          m, itemHeight_, style_ == TComboBoxStyle::csOwnerDrawVariable, true,
+          [this](HDC dc, int index, const RECT& rect, TOwnerDrawState state) { DrawItem(dc, index, rect, state); },
+          [this](int index, int& height) { MeasureItem(index, height); }))
+    return;
   switch (m.Msg) {
     case CN_COMMAND:
       switch (HIWORD(m.WParam)) {
@@ -110,26 +116,6 @@ void TCustomComboBox::WndProc(TMessage& m) {
           break;
       }
       return;
-    case CN_DRAWITEM: {
-      const auto& item = *reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam);
-      const TOwnerDrawState state = OwnerDrawStateFrom(item);
-      if (item.itemAction == ODA_FOCUS) {
-        DrawFocusRect(item.hDC, &item.rcItem);
-      } else {
-        DrawItem(item.hDC, static_cast<int>(item.itemID), item.rcItem, state);
-        if (state.Focused) DrawFocusRect(item.hDC, &item.rcItem);
-      }
-      m.Result = TRUE;
-      return;
-    }
-    case CN_MEASUREITEM: {
-      auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
-      int height = itemHeight_;
-      if (style_ == TComboBoxStyle::csOwnerDrawVariable) MeasureItem(static_cast<int>(item.itemID), height);
-      item.itemHeight = static_cast<UINT>(height);
-      m.Result = TRUE;
-      return;
-    }
     default:
       break;
   }

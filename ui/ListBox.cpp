@@ -14,6 +14,33 @@ TOwnerDrawState OwnerDrawStateFrom(const DRAWITEMSTRUCT& item) {
   return s;
 }
 
+bool AnswerOwnerDraw(TMessage& m, int itemHeight, bool variableHeight, bool drawEmpty,
+                     const std::function<void(HDC, int, const RECT&, TOwnerDrawState)>& draw,
+                     const std::function<void(int, int&)>& measure) {
+  if (m.Msg == CN_DRAWITEM) {
+    const auto& item = *reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam);
+    const TOwnerDrawState state = OwnerDrawStateFrom(item);
+    if (item.itemAction == ODA_FOCUS) {
+      DrawFocusRect(item.hDC, &item.rcItem);
+    } else {
+      if (drawEmpty || item.itemID != static_cast<UINT>(-1))
+        draw(item.hDC, static_cast<int>(item.itemID), item.rcItem, state);
+      if (state.Focused) DrawFocusRect(item.hDC, &item.rcItem);
+    }
+    m.Result = TRUE;
+    return true;
+  }
+  if (m.Msg == CN_MEASUREITEM) {
+    auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
+    int height = itemHeight;
+    if (variableHeight) measure(static_cast<int>(item.itemID), height);
+    item.itemHeight = static_cast<UINT>(height);
+    m.Result = TRUE;
+    return true;
+  }
+  return false;
+}
+
 TCustomListBox::TCustomListBox(TWinControl& parent, TListBoxStyle style) : TWinControl(&parent), style_(style) {
   SetTabStop(true);
   SetParentColor(false);
@@ -90,34 +117,15 @@ int TCustomListBox::ItemAtPos(POINT p) const {
 }
 
 void TCustomListBox::WndProc(TMessage& m) {
-  switch (m.Msg) {
-    case CN_COMMAND:
-      if (HIWORD(m.WParam) == LBN_SELCHANGE) DoChange();
-      if (HIWORD(m.WParam) == LBN_DBLCLK) DblClick();
-      return;
-    case CN_DRAWITEM: {
-      const auto& item = *reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam);
-      const TOwnerDrawState state = OwnerDrawStateFrom(item);
-      if (item.itemAction == ODA_FOCUS) {
-        DrawFocusRect(item.hDC, &item.rcItem);
-      } else {
-        if (item.itemID != static_cast<UINT>(-1))
-          DrawItem(item.hDC, static_cast<int>(item.itemID), item.rcItem, state);
-        if (state.Focused) DrawFocusRect(item.hDC, &item.rcItem);
-      }
-      m.Result = TRUE;
-      return;
-    }
-    case CN_MEASUREITEM: {
-      auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
-      int height = itemHeight_;
-      if (style_ == TListBoxStyle::lbOwnerDrawVariable) MeasureItem(static_cast<int>(item.itemID), height);
-      item.itemHeight = static_cast<UINT>(height);
-      m.Result = TRUE;
-      return;
-    }
-    default:
-      break;
+  if (AnswerOwnerDraw(
+          m, itemHeight_, style_ == TListBoxStyle::lbOwnerDrawVariable, false,
+          [this](HDC dc, int index, const RECT& rect, TOwnerDrawState state) { DrawItem(dc, index, rect, state); },
+          [this](int index, int& height) { MeasureItem(index, height); }))
+    return;
+  if (m.Msg == CN_COMMAND) {
+    if (HIWORD(m.WParam) == LBN_SELCHANGE) DoChange();
+    if (HIWORD(m.WParam) == LBN_DBLCLK) DblClick();
+    return;
   }
   TWinControl::WndProc(m);
 }

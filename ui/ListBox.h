@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "ui/WinControl.h"
@@ -19,6 +20,15 @@ struct TOwnerDrawState {
   bool ComboEdit = false;  // the selection field of a combo box
 };
 TOwnerDrawState OwnerDrawStateFrom(const DRAWITEMSTRUCT& item);
+
+// Answers the owner-draw notifications a list or combo box gets back from
+// its parent (CN_DRAWITEM, CN_MEASUREITEM) and returns true; false for any
+// other message. A draw without an item (index -1: an empty list, or a
+// combo box's selection field with nothing selected) reaches draw only when
+// drawEmpty is set. measure is asked only for variable-height items.
+bool AnswerOwnerDraw(TMessage& m, int itemHeight, bool variableHeight, bool drawEmpty,
+                     const std::function<void(HDC, int, const RECT&, TOwnerDrawState)>& draw,
+                     const std::function<void(int, int&)>& measure);
 
 enum class TListBoxStyle { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable };
 
