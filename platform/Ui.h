@@ -36,7 +36,8 @@ class TArrowCursor {
   TArrowCursor& operator=(const TArrowCursor&) = delete;
 
  private:
-  void* previous_ = nullptr;
+  // The cursor to restore; only the Windows build keeps one.
+  [[maybe_unused]] void* previous_ = nullptr;
 };
 
 }  // namespace tavo::platform
