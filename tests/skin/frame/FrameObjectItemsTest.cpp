@@ -114,8 +114,8 @@ TEST(PlainDefaultButtons, LaidOutAndDrawnWithGlyphs) {
   const TRect caption = PlainLayout(objects, 200, false, {});
   EXPECT_EQ(caption, (TRect{20, 3, 112, 19}));
   EXPECT_EQ(objects[0]->ObjectRect, (TRect{180, 4, 197, 21}));  // close
-  EXPECT_EQ(objects[4]->ObjectRect, (TRect{3, 4, 20, 21}));      // system menu
-  EXPECT_EQ(objects[5]->ObjectRect, (TRect{112, 4, 129, 21}));   // minimize to tray
+  EXPECT_EQ(objects[4]->ObjectRect, (TRect{3, 4, 20, 21}));     // system menu
+  EXPECT_EQ(objects[5]->ObjectRect, (TRect{112, 4, 129, 21}));  // minimize to tray
 
   test::TFixedTextPainter text;
   TPlainFrameInput in;
