@@ -87,4 +87,14 @@ TBitmap PaintComposedFrame(const TComposedFrame& f, const TBitmap& background) {
   return window;
 }
 
+TBitmap RedrawObjectPicture(const TPaintedObject& object, const TBitmap& window) {
+  const TRect& r = object.ObjectRect;
+  TBitmap picture = NewPicture(RectWidth(r), RectHeight(r));
+  if (picture.Empty()) return picture;
+  TBitmap storage;
+  CopyRect(picture, TRect{0, 0, picture.Width(), picture.Height()}, As24Bit(window, storage), r);
+  if (object.Draw) object.Draw(picture, TRect{0, 0, picture.Width(), picture.Height()}, true);
+  return picture;
+}
+
 }  // namespace tavo::skin

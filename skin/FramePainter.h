@@ -77,4 +77,9 @@ TComposedFrame ComposeSkinnedFrame(const TSkinnedFrameInput& input, const std::v
 // as it was. Nothing changes when the composition was not painted.
 TBitmap PaintComposedFrame(const TComposedFrame& frame, const TBitmap& background);
 
+// The picture RedrawObject puts on the window at the object's rectangle:
+// the window's pixels there (window as PaintComposedFrame made it) with the
+// object drawn over them with full redraw. Empty for an empty rectangle.
+TBitmap RedrawObjectPicture(const TPaintedObject& object, const TBitmap& window);
+
 }  // namespace tavo::skin
