@@ -4,12 +4,19 @@
 // with. Portable; the Win32 frame feeds it the window size.
 #pragma once
 
+#include <cstdint>
+
 #include "core/Rect.h"
 #include "skin/NinePart.h"
 
 namespace tavo::skin {
 
 class TSkinData;
+
+// A sum worked out in 64 bits and held to the 32-bit range: skin values
+// come from text and may be anything, and frame arithmetic must not
+// overflow on them.
+int32_t Clamp32(int64_t value);
 
 // Caption height and caption-button size of the plain frame (tool-window
 // border styles draw a smaller caption).

@@ -10,7 +10,9 @@ namespace tavo::skin {
 
 namespace {
 
-TRect MovedUp(const TRect& r, int by) { return TRect{r.left, r.top - by, r.right, r.bottom - by}; }
+TRect MovedUp(const TRect& r, int by) {
+  return TRect{r.left, Clamp32(int64_t{r.top} - by), r.right, Clamp32(int64_t{r.bottom} - by)};
+}
 
 }  // namespace
 

@@ -113,3 +113,26 @@ TEST(ApplySkinSizes, RolledUpAndMinimizedFoldToTheMinimum) {
 
 }  // namespace
 }  // namespace tavo::skin
+
+namespace tavo::skin {
+namespace {
+
+TEST(FrameClientArea, ExtremeValuesSaturate) {
+  TFrameSkinGeometry s;
+  s.PW = 10;
+  s.PH = 10;
+  s.ClientRect = {INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX};
+  EXPECT_EQ(SkinnedClientRect({0, 0, INT32_MAX, INT32_MAX}, s), (TRect{INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX}));
+  s.ClientRect = {INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN};
+  EXPECT_EQ(SkinnedClientRect({INT32_MIN, INT32_MIN, 0, 0}, s), (TRect{INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN}));
+  EXPECT_EQ(PlainClientRect({INT32_MAX - 1, INT32_MAX - 1, INT32_MAX, INT32_MAX}, false),
+            (TRect{INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX}));
+  TFrameSizeLimits l;
+  l.Skinned = true;
+  l.PH = INT32_MIN;
+  l.SkinClientHeight = INT32_MAX;
+  EXPECT_EQ(MinimumFrameSize(l).y, 0);  // the saturated INT32_MIN is below MinHeight 0
+}
+
+}  // namespace
+}  // namespace tavo::skin

@@ -170,3 +170,38 @@ TEST(FramePlacedGeometry, NinePartInputsOfPiecesAndStrips) {
 
 }  // namespace
 }  // namespace tavo::skin
+
+namespace tavo::skin {
+namespace {
+
+// Skin values come from text: the largest ones must saturate, not overflow
+// (an overflow would stop this sanitized build).
+TEST(FramePlacedGeometry, ExtremeSkinValuesSaturate) {
+  constexpr int32_t kMax = INT32_MAX, kMin = INT32_MIN;
+  TFrameSkinGeometry s;
+  s.PW = 10;
+  s.PH = 10;
+  s.RightTop = {kMax, kMin};
+  s.RightBottom = {kMax, kMax};
+  s.LeftBottom = {kMin, kMax};
+  s.ClientRect = {0, 0, kMax, kMax};
+  s.CaptionRect = {kMin, 0, kMax, 5};
+  s.ButtonsRect = {kMax - 10, 0, kMax, 5};
+  s.ButtonsOffset = kMax;
+  s.MaskRect = {0, 0, kMax, kMax};
+  TPlacedFrameGeometry p = ComputePlacedGeometry(s, kMax, kMax);
+  EXPECT_EQ(p.dx, kMax - 10);
+  EXPECT_EQ(p.RightTop, (TPoint{kMax, kMin}));
+  EXPECT_EQ(p.RightBottom, (TPoint{kMax, kMax}));
+  EXPECT_EQ(p.ClientRect, (TRect{0, 0, kMax, kMax}));
+  EXPECT_EQ(p.ButtonsRect, (TRect{kMax, 0, kMax, 5}));
+  p = ComputePlacedGeometry(s, kMin, kMin);
+  EXPECT_EQ(p.dx, kMin);  // kMin - 10 held at kMin
+  EXPECT_EQ(p.dy, kMin);
+  EXPECT_EQ(p.LeftBottom, (TPoint{kMin, -1}));  // kMax + kMin
+  EXPECT_EQ(p.RightTop, (TPoint{-1, kMin}));
+  EXPECT_EQ(PlaceByCornerZones(s, {kMax - 5, 0, kMax, kMax}, kMax, kMax).right, kMax);
+}
+
+}  // namespace
+}  // namespace tavo::skin

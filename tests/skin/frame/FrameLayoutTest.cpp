@@ -137,6 +137,19 @@ TEST(FrameLayout, WithoutRowRectanglesOnlyTheCornerZones) {
   for (int i = 1; i <= 9; ++i) EXPECT_EQ(r[i].ObjectRect, kUntouched) << i;
 }
 
+TEST(FrameLayout, ExtremeOffsetsSaturate) {
+  for (bool left : {false, true}) {
+    TRowCase c;
+    c.skin.ButtonsInLeft = left;
+    c.skin.ButtonsOffset = left ? INT32_MAX : INT32_MIN;
+    const auto& r = c.Layout();
+    // The first button keeps its place; every later one is pushed to the
+    // end of the coordinate range instead of wrapping round.
+    EXPECT_EQ(r[3].ObjectRect, left ? (TRect{20, 2, 36, 18}) : (TRect{154, 2, 170, 18}));
+    EXPECT_EQ(r[4].ObjectRect.left, left ? INT32_MAX : INT32_MAX - 12) << left;
+  }
+}
+
 std::vector<TFrameLayoutItem> DefaultButtons() {
   std::vector<TFrameLayoutItem> items;
   for (TStdCommand c : {cmClose, cmMaximize, cmMinimize, cmRollUp, cmSysMenu, cmMinimizeToTray})
