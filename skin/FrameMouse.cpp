@@ -63,7 +63,12 @@ void TFrameMouse::ReleaseObject(TMouseButton button, TPoint p) {
   // form or change the skin, and nothing may use the old index after that.
   const int released = capture_;
   capture_ = kNone;
-  if (released >= host_.ObjectCount()) return;
+  if (released >= host_.ObjectCount()) {
+    // The list changed under the press: the object is gone, the capture
+    // must still end.
+    host_.ReleaseCapture();
+    return;
+  }
   if (!host_.ObjectInfo(released).Caption) host_.ReleaseCapture();
   host_.MouseUp(released, p.x, p.y, button);
 }

@@ -64,9 +64,8 @@ void TFrameWindowState::ChangeWindowState(TWindowState state) {
     case TWindowState::wsNormal: {
       rolledUpWhileMaximized_ = false;
       const TRect before = host_.FormBounds();
-      // Nothing saved (never reached through this machine): stay where the
-      // form is rather than shrink it to nothing at the screen's origin.
-      const TRect target = IsNullRect(restoreBounds_) ? before : restoreBounds_;
+      // Every way into wsMinimized or wsMaximized saved the bounds first.
+      const TRect target = restoreBounds_;
       host_.SetFormBounds(target);
       host_.EnableTrackingTimer();
       if (RectWidth(target) == RectWidth(before) && RectHeight(target) == RectHeight(before)) host_.NudgeWidth();
