@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "skin/FrameLayout.h"
 #include "skin/SkinTypes.h"
 
 namespace tavo::skin {
@@ -24,8 +25,6 @@ struct TFrameIconSet {
   // command need none.
   bool HasIconFor(TStdCommand command) const;
 };
-
-enum class TFrameObjectKind { okCaption, okButton, okStdButton, okAnimate, okUser };
 
 // One object's part in ApplyBorderIcons.
 struct TBorderIconObject {

@@ -1,5 +1,4 @@
-// Execute for the caption-button commands and the standard button's
-// release order.
+// Execute for the caption-button commands.
 #include "skin/FrameCommands.h"
 
 namespace tavo::skin {
@@ -32,18 +31,6 @@ void ExecuteCommand(TStdCommand command, bool animate, TFrameCommandHost& host) 
     case TStdCommand::cmMinimizeToTray:
       host.HideToTray();
       return;
-  }
-}
-
-void StdButtonMouseUp(TStdCommand command, bool active, TMouseButton button, const std::function<void()>& asButton,
-                      const std::function<void()>& execute) {
-  const bool runs = active && button == TMouseButton::mbLeft;
-  if (command == TStdCommand::cmClose) {
-    if (asButton) asButton();
-    if (runs && execute) execute();
-  } else {
-    if (runs && execute) execute();
-    if (asButton) asButton();
   }
 }
 

@@ -1,11 +1,8 @@
 // The caption-button commands: what Execute does for each command of a
-// standard button or an animate object, and in which order a standard
-// button's release and its command run. Portable.
+// standard button or an animate object (the objects decide when it runs,
+// the frame what it does). Portable.
 #pragma once
 
-#include <functional>
-
-#include "skin/FrameMouse.h"
 #include "skin/FrameWindowState.h"
 #include "skin/SkinTypes.h"
 
@@ -33,16 +30,5 @@ class TFrameCommandHost {
 // system menu (it opens on the press) and the default command; animate
 // objects pop their menu up for those.
 void ExecuteCommand(TStdCommand command, bool animate, TFrameCommandHost& host);
-
-// A standard button's MouseUp: the close command first releases the button
-// (asButton, which fires OnMouseUpEvent) and then closes; every other
-// command runs first, then the release. The command runs only for the left
-// button while the button is active (the mouse still over it).
-void StdButtonMouseUp(TStdCommand command, bool active, TMouseButton button, const std::function<void()>& asButton,
-                      const std::function<void()>& execute);
-
-// Double-clicking a system-menu button (standard or animate) closes the
-// form.
-constexpr bool DblClickCloses(TStdCommand command) { return command == TStdCommand::cmSysMenu; }
 
 }  // namespace tavo::skin

@@ -50,14 +50,14 @@ void TFrameMouse::TrackHover(TPoint p, bool inFrame) {
   }
 }
 
-void TFrameMouse::PressObject(TMouseButton button, TPoint p) {
+void TFrameMouse::PressObject(TSkinMouseButton button, TPoint p) {
   if (active_ == kNone || active_ >= host_.ObjectCount()) return;
   if (!host_.ObjectInfo(active_).Caption) host_.SetCapture();
   capture_ = active_;
   host_.MouseDown(capture_, p.x, p.y, button);
 }
 
-void TFrameMouse::ReleaseObject(TMouseButton button, TPoint p) {
+void TFrameMouse::ReleaseObject(TSkinMouseButton button, TPoint p) {
   if (capture_ == kNone) return;
   // The index is dropped before MouseUp runs: its command may close the
   // form or change the skin, and nothing may use the old index after that.
@@ -97,9 +97,9 @@ void TFrameMouse::NcMouseMove(TPoint p) {
   if (target != kNone && target < host_.ObjectCount()) host_.MouseMove(target, p.x, p.y);
 }
 
-TNcMouseAction TFrameMouse::NcButtonDown(TMouseButton button, int hitCode, TPoint p) {
-  if (button == TMouseButton::mbMiddle) return TNcMouseAction::naNone;
-  if (button == TMouseButton::mbLeft && sizeMove_) {
+TNcMouseAction TFrameMouse::NcButtonDown(TSkinMouseButton button, int hitCode, TPoint p) {
+  if (button == TSkinMouseButton::mbMiddle) return TNcMouseAction::naNone;
+  if (button == TSkinMouseButton::mbLeft && sizeMove_) {
     // The default processing of this press ran a move or size loop.
     sizeMove_ = false;
     return TNcMouseAction::naNone;
@@ -108,17 +108,17 @@ TNcMouseAction TFrameMouse::NcButtonDown(TMouseButton button, int hitCode, TPoin
   PressObject(button, p);
   if (hitCode != kHtCaption) return TNcMouseAction::naNone;
   capture_ = kNone;
-  return button == TMouseButton::mbRight ? TNcMouseAction::naShowSystemMenu : TNcMouseAction::naNone;
+  return button == TSkinMouseButton::mbRight ? TNcMouseAction::naShowSystemMenu : TNcMouseAction::naNone;
 }
 
-TNcMouseAction TFrameMouse::NcButtonDblClick(TMouseButton button, int hitCode, TPoint p) {
-  if (button == TMouseButton::mbMiddle) return TNcMouseAction::naNone;
+TNcMouseAction TFrameMouse::NcButtonDblClick(TSkinMouseButton button, int hitCode, TPoint p) {
+  if (button == TSkinMouseButton::mbMiddle) return TNcMouseAction::naNone;
   TrackHover(p, true);
   PressObject(button, p);
-  if (button == TMouseButton::mbLeft && active_ != kNone && active_ < host_.ObjectCount()) host_.DblClick(active_);
+  if (button == TSkinMouseButton::mbLeft && active_ != kNone && active_ < host_.ObjectCount()) host_.DblClick(active_);
   if (hitCode != kHtCaption) return TNcMouseAction::naNone;
   capture_ = kNone;
-  return button == TMouseButton::mbLeft ? TNcMouseAction::naCaptionDoubleClick : TNcMouseAction::naNone;
+  return button == TSkinMouseButton::mbLeft ? TNcMouseAction::naCaptionDoubleClick : TNcMouseAction::naNone;
 }
 
 void TFrameMouse::EnterSizeMove(bool fullDragSetting) {

@@ -8,10 +8,9 @@
 #include <string>
 
 #include "core/Rect.h"
+#include "skin/FrameObjectHost.h"
 
 namespace tavo::skin {
-
-enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 
 // What the state machine needs to know about one object of the list.
 struct TFrameObjectInfo {
@@ -42,8 +41,8 @@ class TFrameMouseHost {
   // The objects' reactions.
   virtual void MouseEnter(int index) = 0;
   virtual void MouseLeave(int index) = 0;
-  virtual void MouseDown(int index, int x, int y, TMouseButton button) = 0;
-  virtual void MouseUp(int index, int x, int y, TMouseButton button) = 0;
+  virtual void MouseDown(int index, int x, int y, TSkinMouseButton button) = 0;
+  virtual void MouseUp(int index, int x, int y, TSkinMouseButton button) = 0;
   virtual void MouseMove(int index, int x, int y) = 0;
   virtual void DblClick(int index) = 0;
   // Clears the hover state of every object (captions excepted).
@@ -97,10 +96,10 @@ class TFrameMouse {
   void TrackHover(TPoint p, bool inFrame);
   // The active object takes the press: capture (not for a caption), then
   // its MouseDown.
-  void PressObject(TMouseButton button, TPoint p);
+  void PressObject(TSkinMouseButton button, TPoint p);
   // The capture object gets the release: capture released (not for a
   // caption), then its MouseUp.
-  void ReleaseObject(TMouseButton button, TPoint p);
+  void ReleaseObject(TSkinMouseButton button, TPoint p);
 
   // WM_NCHITTEST answered `code` for p: an HTOBJECT answer starts hover
   // tracking and the timer when the timer is off.
@@ -115,12 +114,12 @@ class TFrameMouse {
   // loop this press runs is taken for one (a loop started from the keyboard
   // or the system menu leaves no stale flag behind).
   void BeforeNcLButtonDown() { sizeMove_ = false; }
-  TNcMouseAction NcButtonDown(TMouseButton button, int hitCode, TPoint p);
-  void NcButtonUp(TMouseButton button, TPoint p) { ReleaseObject(button, p); }
-  TNcMouseAction NcButtonDblClick(TMouseButton button, int hitCode, TPoint p);
+  TNcMouseAction NcButtonDown(TSkinMouseButton button, int hitCode, TPoint p);
+  void NcButtonUp(TSkinMouseButton button, TPoint p) { ReleaseObject(button, p); }
+  TNcMouseAction NcButtonDblClick(TSkinMouseButton button, int hitCode, TPoint p);
   // WM_LBUTTONUP / WM_RBUTTONUP while captured: the point is (-1, -1), the
   // buttons decide by their active flag.
-  void ButtonUp(TMouseButton button) { ReleaseObject(button, TPoint{-1, -1}); }
+  void ButtonUp(TSkinMouseButton button) { ReleaseObject(button, TPoint{-1, -1}); }
 
   // WM_ENTERSIZEMOVE and WM_EXITSIZEMOVE.
   void EnterSizeMove(bool fullDragSetting);

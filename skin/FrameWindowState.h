@@ -8,10 +8,9 @@
 #include <vector>
 
 #include "core/Rect.h"
+#include "skin/FrameObjectHost.h"
 
 namespace tavo::skin {
-
-enum class TWindowState { wsNormal, wsMinimized, wsMaximized };
 
 // The first free slot for a minimized window MW x MH in area: from the
 // bottom-left corner rightwards, then one row (MH) higher whenever the next

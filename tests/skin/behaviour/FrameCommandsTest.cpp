@@ -1,8 +1,11 @@
 // Execute by command for standard buttons and animate objects, and the
-// order of release and command for the close button and the others.
+// order of release and command on the real standard buttons.
 #include "skin/FrameCommands.h"
 
 #include <gtest/gtest.h>
+
+#include "skin/FrameObjects.h"
+#include "skin/objects/ObjectTestHost.h"
 
 namespace tavo::skin {
 namespace {
@@ -64,36 +67,49 @@ TEST(Execute, SystemMenuAndDefaultOnlyPopUpForAnimations) {
   EXPECT_EQ(h.Take(), (L{"system menu", "menu"}));
 }
 
+// The release order on the standard buttons themselves (the default
+// buttons of plain mode), recorded by the objects' test frame: only the
+// release event and the command are kept.
+L ReleaseLog(TStdCommand command, bool stayOver, TSkinMouseButton button) {
+  test::TObjectTestHost frame;
+  TSkinStdButtonObject object(frame, command, "btn");
+  object.MouseEnter();
+  object.MouseDown(5, 5, TSkinMouseButton::mbLeft);
+  if (!stayOver) object.MouseLeave();
+  frame.log.clear();
+  object.MouseUp(-1, -1, button);
+  L kept;
+  for (const std::string& entry : frame.log)
+    if (entry.rfind("up:", 0) == 0 || entry.rfind("execute:", 0) == 0) kept.push_back(entry);
+  return kept;
+}
+
 TEST(StdButtonRelease, CloseReleasesFirstEveryOtherCommandRunsFirst) {
-  L log;
-  auto asButton = [&] { log.push_back("button up"); };
-  auto execute = [&] { log.push_back("execute"); };
-  StdButtonMouseUp(TStdCommand::cmClose, true, TMouseButton::mbLeft, asButton, execute);
-  EXPECT_EQ(std::exchange(log, {}), (L{"button up", "execute"}));
-  for (TStdCommand c : {TStdCommand::cmMaximize, TStdCommand::cmMinimize, TStdCommand::cmRollUp,
-                        TStdCommand::cmSysMenu, TStdCommand::cmMinimizeToTray, TStdCommand::cmDefault}) {
-    StdButtonMouseUp(c, true, TMouseButton::mbLeft, asButton, execute);
-    EXPECT_EQ(std::exchange(log, {}), (L{"execute", "button up"})) << static_cast<int>(c);
-  }
+  EXPECT_EQ(ReleaseLog(TStdCommand::cmClose, true, TSkinMouseButton::mbLeft), (L{"up:btn:-1,-1:0", "execute:0"}));
+  EXPECT_EQ(ReleaseLog(TStdCommand::cmMaximize, true, TSkinMouseButton::mbLeft), (L{"execute:1", "up:btn:-1,-1:0"}));
+  EXPECT_EQ(ReleaseLog(TStdCommand::cmMinimize, true, TSkinMouseButton::mbLeft), (L{"execute:2", "up:btn:-1,-1:0"}));
+  EXPECT_EQ(ReleaseLog(TStdCommand::cmRollUp, true, TSkinMouseButton::mbLeft), (L{"execute:5", "up:btn:-1,-1:0"}));
+  EXPECT_EQ(ReleaseLog(TStdCommand::cmMinimizeToTray, true, TSkinMouseButton::mbLeft),
+            (L{"execute:6", "up:btn:-1,-1:0"}));
 }
 
 TEST(StdButtonRelease, OnlyTheLeftButtonOverTheButtonRunsTheCommand) {
-  L log;
-  auto asButton = [&] { log.push_back("button up"); };
-  auto execute = [&] { log.push_back("execute"); };
   for (TStdCommand c : {TStdCommand::cmClose, TStdCommand::cmMaximize}) {
-    StdButtonMouseUp(c, false, TMouseButton::mbLeft, asButton, execute);  // dragged off
-    StdButtonMouseUp(c, true, TMouseButton::mbRight, asButton, execute);
-    StdButtonMouseUp(c, true, TMouseButton::mbMiddle, asButton, execute);
-    EXPECT_EQ(std::exchange(log, {}), (L{"button up", "button up", "button up"}));
+    EXPECT_EQ(ReleaseLog(c, false, TSkinMouseButton::mbLeft), L{}) << "dragged off: no command, no event";
+    EXPECT_EQ(ReleaseLog(c, true, TSkinMouseButton::mbRight), (L{"up:btn:-1,-1:1"}));
+    EXPECT_EQ(ReleaseLog(c, true, TSkinMouseButton::mbMiddle), (L{"up:btn:-1,-1:2"}));
   }
 }
 
 TEST(DblClick, OnlyTheSystemMenuCommandCloses) {
-  EXPECT_TRUE(DblClickCloses(TStdCommand::cmSysMenu));
-  for (TStdCommand c : {TStdCommand::cmClose, TStdCommand::cmMaximize, TStdCommand::cmMinimize,
-                        TStdCommand::cmDefault, TStdCommand::cmRollUp, TStdCommand::cmMinimizeToTray})
-    EXPECT_FALSE(DblClickCloses(c));
+  for (TStdCommand c : {TStdCommand::cmSysMenu, TStdCommand::cmClose, TStdCommand::cmMaximize,
+                        TStdCommand::cmMinimize, TStdCommand::cmDefault, TStdCommand::cmRollUp,
+                        TStdCommand::cmMinimizeToTray}) {
+    test::TObjectTestHost frame;
+    TSkinStdButtonObject object(frame, c, "btn");
+    object.DblClick();
+    EXPECT_EQ(frame.log, c == TStdCommand::cmSysMenu ? L{"close"} : L{}) << static_cast<int>(c);
+  }
 }
 
 }  // namespace

@@ -34,8 +34,8 @@ class TRecordingHost : public TFrameMouseHost {
   bool ObjectHintsOn() const override { return hints; }
   void MouseEnter(int i) override { log.push_back("enter " + std::to_string(i)); }
   void MouseLeave(int i) override { log.push_back("leave " + std::to_string(i)); }
-  void MouseDown(int i, int x, int y, TMouseButton b) override { log.push_back("down " + Args(i, x, y, b)); }
-  void MouseUp(int i, int x, int y, TMouseButton b) override {
+  void MouseDown(int i, int x, int y, TSkinMouseButton b) override { log.push_back("down " + Args(i, x, y, b)); }
+  void MouseUp(int i, int x, int y, TSkinMouseButton b) override {
     log.push_back("up " + Args(i, x, y, b));
     if (onMouseUp) onMouseUp(i);
   }
@@ -53,7 +53,7 @@ class TRecordingHost : public TFrameMouseHost {
   Log Take() { return std::exchange(log, {}); }
 
  private:
-  static std::string Args(int i, int x, int y, TMouseButton b) {
+  static std::string Args(int i, int x, int y, TSkinMouseButton b) {
     const char* names[] = {"left", "right", "middle"};
     return std::to_string(i) + " " + std::to_string(x) + "," + std::to_string(y) + " " +
            names[static_cast<int>(b)];
@@ -134,18 +134,18 @@ TEST_F(FrameMouse, HintsFollowTheObjectUnderTheMouse) {
 }
 
 TEST_F(FrameMouse, PressAndReleaseOverAButtonCaptureTheMouse) {
-  EXPECT_EQ(mouse.NcButtonDown(TMouseButton::mbLeft, kHtObject, kOnClose), TNcMouseAction::naNone);
+  EXPECT_EQ(mouse.NcButtonDown(TSkinMouseButton::mbLeft, kHtObject, kOnClose), TNcMouseAction::naNone);
   EXPECT_EQ(mouse.CaptureObject(), kClose);
   // The release arrives as WM_LBUTTONUP with (-1, -1) while captured.
-  mouse.ButtonUp(TMouseButton::mbLeft);
+  mouse.ButtonUp(TSkinMouseButton::mbLeft);
   EXPECT_EQ(mouse.CaptureObject(), TFrameMouse::kNone);
   EXPECT_EQ(host.Take(), (Log{"enter 1", "capture", "down 1 538,20 left", "release", "up 1 -1,-1 left"}));
-  mouse.ButtonUp(TMouseButton::mbLeft);  // a release without a capture object does nothing
+  mouse.ButtonUp(TSkinMouseButton::mbLeft);  // a release without a capture object does nothing
   EXPECT_TRUE(host.log.empty());
 }
 
 TEST_F(FrameMouse, DraggingOffAPressedButtonActivatesNothingElse) {
-  mouse.NcButtonDown(TMouseButton::mbLeft, kHtObject, kOnClose);
+  mouse.NcButtonDown(TSkinMouseButton::mbLeft, kHtObject, kOnClose);
   host.Take();
   mouse.TrackHover(kOnMaximize, true);
   EXPECT_EQ(mouse.ActiveObject(), TFrameMouse::kNone);
@@ -154,14 +154,14 @@ TEST_F(FrameMouse, DraggingOffAPressedButtonActivatesNothingElse) {
   mouse.TrackHover(kOnClose, true);  // back on the pressed button
   EXPECT_EQ(mouse.ActiveObject(), kClose);
   mouse.TrackHover(kOnBand, true);
-  mouse.ButtonUp(TMouseButton::mbLeft);
+  mouse.ButtonUp(TSkinMouseButton::mbLeft);
   EXPECT_EQ(host.Take(), (Log{"leave 1", "enter 1", "leave 1", "release", "up 1 -1,-1 left"}));
   // The move goes to the capture object while it lasts, else the active one.
-  mouse.NcButtonDown(TMouseButton::mbLeft, kHtObject, kOnClose);
+  mouse.NcButtonDown(TSkinMouseButton::mbLeft, kHtObject, kOnClose);
   mouse.TrackHover(kOnBand, true);
   host.Take();
   mouse.NcMouseMove(kOnBand);
-  mouse.ButtonUp(TMouseButton::mbLeft);
+  mouse.ButtonUp(TSkinMouseButton::mbLeft);
   mouse.TrackHover(kOnMinimize, true);
   mouse.NcMouseMove(kOnMinimize);
   mouse.TrackHover(kOnBand, true);
@@ -170,37 +170,37 @@ TEST_F(FrameMouse, DraggingOffAPressedButtonActivatesNothingElse) {
 }
 
 TEST_F(FrameMouse, CaptionPressesCaptureNothing) {
-  mouse.NcButtonDown(TMouseButton::mbLeft, kHtCaption, kOnCaption);
+  mouse.NcButtonDown(TSkinMouseButton::mbLeft, kHtCaption, kOnCaption);
   EXPECT_EQ(mouse.CaptureObject(), TFrameMouse::kNone);
-  mouse.NcButtonUp(TMouseButton::mbLeft, kOnCaption);
+  mouse.NcButtonUp(TSkinMouseButton::mbLeft, kOnCaption);
   EXPECT_EQ(host.Take(), (Log{"enter 0", "down 0 200,25 left"}));
 }
 
 TEST_F(FrameMouse, RightButtonOnTheCaptionOpensTheSystemMenu) {
-  EXPECT_EQ(mouse.NcButtonDown(TMouseButton::mbRight, kHtCaption, kOnCaption), TNcMouseAction::naShowSystemMenu);
+  EXPECT_EQ(mouse.NcButtonDown(TSkinMouseButton::mbRight, kHtCaption, kOnCaption), TNcMouseAction::naShowSystemMenu);
   EXPECT_EQ(mouse.CaptureObject(), TFrameMouse::kNone);
-  EXPECT_EQ(mouse.NcButtonDown(TMouseButton::mbRight, kHtObject, kOnClose), TNcMouseAction::naNone);
+  EXPECT_EQ(mouse.NcButtonDown(TSkinMouseButton::mbRight, kHtObject, kOnClose), TNcMouseAction::naNone);
   EXPECT_EQ(mouse.CaptureObject(), kClose);
-  mouse.NcButtonUp(TMouseButton::mbRight, kOnClose);
+  mouse.NcButtonUp(TSkinMouseButton::mbRight, kOnClose);
   EXPECT_EQ(host.Take(), (Log{"enter 0", "down 0 200,25 right", "leave 0", "enter 1", "capture",
                               "down 1 538,20 right", "release", "up 1 538,20 right"}));
-  EXPECT_EQ(mouse.NcButtonDown(TMouseButton::mbMiddle, kHtObject, kOnMinimize), TNcMouseAction::naNone);
+  EXPECT_EQ(mouse.NcButtonDown(TSkinMouseButton::mbMiddle, kHtObject, kOnMinimize), TNcMouseAction::naNone);
   EXPECT_TRUE(host.log.empty()) << "middle presses are not routed";
 }
 
 TEST_F(FrameMouse, DoubleClicks) {
-  EXPECT_EQ(mouse.NcButtonDblClick(TMouseButton::mbLeft, kHtCaption, kOnCaption),
+  EXPECT_EQ(mouse.NcButtonDblClick(TSkinMouseButton::mbLeft, kHtCaption, kOnCaption),
             TNcMouseAction::naCaptionDoubleClick);
   EXPECT_EQ(mouse.CaptureObject(), TFrameMouse::kNone);
   EXPECT_EQ(host.Take(), (Log{"enter 0", "down 0 200,25 left", "dblclick 0"}));
 
-  EXPECT_EQ(mouse.NcButtonDblClick(TMouseButton::mbLeft, kHtObject, kOnSysMenu), TNcMouseAction::naNone);
+  EXPECT_EQ(mouse.NcButtonDblClick(TSkinMouseButton::mbLeft, kHtObject, kOnSysMenu), TNcMouseAction::naNone);
   EXPECT_EQ(mouse.CaptureObject(), kSysMenu);
   EXPECT_EQ(host.Take(), (Log{"leave 0", "enter 5", "capture", "down 5 10,25 left", "dblclick 5"}));
-  mouse.ButtonUp(TMouseButton::mbLeft);
+  mouse.ButtonUp(TSkinMouseButton::mbLeft);
   host.Take();
 
-  EXPECT_EQ(mouse.NcButtonDblClick(TMouseButton::mbRight, kHtCaption, kOnCaption), TNcMouseAction::naNone);
+  EXPECT_EQ(mouse.NcButtonDblClick(TSkinMouseButton::mbRight, kHtCaption, kOnCaption), TNcMouseAction::naNone);
   EXPECT_EQ(mouse.CaptureObject(), TFrameMouse::kNone);
   EXPECT_EQ(host.Take(), (Log{"leave 5", "enter 0", "down 0 200,25 right"}));
 }
@@ -217,12 +217,12 @@ TEST_F(FrameMouse, TheMoveLoopSwallowsThePressThatRanIt) {
   EXPECT_EQ(mouse.ActiveObject(), TFrameMouse::kNone);
   mouse.ExitSizeMove();
   EXPECT_FALSE(mouse.FullDragLoop());
-  EXPECT_EQ(mouse.NcButtonDown(TMouseButton::mbLeft, kHtCaption, kOnCaption), TNcMouseAction::naNone);
+  EXPECT_EQ(mouse.NcButtonDown(TSkinMouseButton::mbLeft, kHtCaption, kOnCaption), TNcMouseAction::naNone);
   EXPECT_FALSE(mouse.SizeMove());
   EXPECT_EQ(host.Take(), (Log{"reset", "timer off", "timer off"}));
   // The next press is routed again.
   mouse.BeforeNcLButtonDown();
-  mouse.NcButtonDown(TMouseButton::mbLeft, kHtObject, kOnClose);
+  mouse.NcButtonDown(TSkinMouseButton::mbLeft, kHtObject, kOnClose);
   EXPECT_EQ(mouse.CaptureObject(), kClose);
 }
 
@@ -231,7 +231,7 @@ TEST_F(FrameMouse, ALoopStartedWithoutAPressLeavesNoStaleFlag) {
   mouse.ExitSizeMove();
   EXPECT_FALSE(mouse.InSizeMoveLoop());
   mouse.BeforeNcLButtonDown();
-  mouse.NcButtonDown(TMouseButton::mbLeft, kHtObject, kOnClose);
+  mouse.NcButtonDown(TSkinMouseButton::mbLeft, kHtObject, kOnClose);
   EXPECT_EQ(mouse.CaptureObject(), kClose) << "the click on the close button must not be swallowed";
 }
 
@@ -270,22 +270,22 @@ TEST_F(FrameMouse, TimerTicks) {
 
 TEST_F(FrameMouse, AReleaseThatFreesTheObjectsLeavesNoCapture) {
   host.onMouseUp = [this](int) { host.objects.clear(); };  // the command changed the skin
-  mouse.NcButtonDown(TMouseButton::mbLeft, kHtObject, kOnClose);
-  mouse.ButtonUp(TMouseButton::mbLeft);
+  mouse.NcButtonDown(TSkinMouseButton::mbLeft, kHtObject, kOnClose);
+  mouse.ButtonUp(TSkinMouseButton::mbLeft);
   EXPECT_EQ(mouse.CaptureObject(), TFrameMouse::kNone);
   host.Take();
-  mouse.ButtonUp(TMouseButton::mbLeft);
+  mouse.ButtonUp(TSkinMouseButton::mbLeft);
   mouse.NcMouseMove(kOnClose);
   mouse.TrackHover(kOnClose, true);
   EXPECT_TRUE(host.log.empty());
 }
 
 TEST_F(FrameMouse, IndexesBeyondAShrunkListAreNotUsed) {
-  mouse.NcButtonDown(TMouseButton::mbLeft, kHtObject, kOnSysMenu);
+  mouse.NcButtonDown(TSkinMouseButton::mbLeft, kHtObject, kOnSysMenu);
   host.objects.resize(2);  // objects rebuilt without resetting the indexes
   host.Take();
   mouse.NcMouseMove(kOnSysMenu);
-  mouse.ButtonUp(TMouseButton::mbLeft);
+  mouse.ButtonUp(TSkinMouseButton::mbLeft);
   EXPECT_EQ(host.Take(), (Log{"release"})) << "the capture ends, no object is called";
   EXPECT_EQ(mouse.CaptureObject(), TFrameMouse::kNone);
 }
