@@ -106,6 +106,13 @@ void TFrameWindowState::CaptionDoubleClick(bool sizeable) {
     ChangeRollUp(!rolledUp_);
 }
 
+void TFrameWindowState::SystemMenuRestore() {
+  if (rolledUp_)
+    ChangeRollUp(false);
+  else
+    ChangeWindowState(TWindowState::wsNormal);
+}
+
 void TFrameWindowState::ToggleMaximized() {
   ChangeWindowState(state_ == TWindowState::wsMaximized ? TWindowState::wsNormal : TWindowState::wsMaximized);
 }

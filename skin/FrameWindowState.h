@@ -87,6 +87,9 @@ class TFrameWindowState {
   // maximizes (with the maximize icon), or restores from maximized; every
   // other case rolls up or down.
   void CaptionDoubleClick(bool sizeable);
+  // Restore chosen from the system menu: a rolled-up window rolls down
+  // instead of changing its window state.
+  void SystemMenuRestore();
   // The maximize button's and the minimize button's toggles.
   void ToggleMaximized();
   void ToggleMinimized();

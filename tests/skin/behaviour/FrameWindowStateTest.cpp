@@ -209,6 +209,18 @@ TEST_F(WindowState, RolledUpThenMaximizedCannotRollFromTheMaximizedState) {
   EXPECT_EQ(host.bounds, normal);
 }
 
+TEST_F(WindowState, SystemMenuRestoreRollsDownFirst) {
+  state.ChangeWindowState(TWindowState::wsMaximized);
+  state.ChangeRollUp(true);
+  state.SystemMenuRestore();
+  EXPECT_FALSE(state.RolledUp());
+  EXPECT_EQ(state.State(), TWindowState::wsMaximized);
+  EXPECT_EQ(host.bounds, host.workArea);
+  state.SystemMenuRestore();
+  EXPECT_EQ(state.State(), TWindowState::wsNormal);
+  EXPECT_EQ(host.bounds, normal);
+}
+
 TEST_F(WindowState, CaptionDoubleClickOrder) {
   // The borderless directory window: up to 55, down to 262.
   state.CaptionDoubleClick(false);
