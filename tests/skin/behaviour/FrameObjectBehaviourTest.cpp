@@ -121,6 +121,14 @@ TEST_F(LumenObjects, DraggingOffTheButtonCancelsItsCommand) {
   EXPECT_EQ(Commands(), (L{"execute:2"}));
 }
 
+TEST_F(LumenObjects, TheRightButtonNeitherPressesNorRunsAStandardButton) {
+  mouse.NcButtonDown(TSkinMouseButton::mbRight, kHtObject, {538, 20});
+  EXPECT_FALSE(static_cast<TSkinStdButtonObject&>(*objects[1]).Down());
+  mouse.ButtonUp(TSkinMouseButton::mbRight);
+  EXPECT_EQ(Commands(), L{});
+  EXPECT_EQ(host.log, (L{"capture", "release"})) << "the capture still ends";
+}
+
 TEST_F(LumenObjects, DoubleClickOnTheSystemMenuButtonClosesTheForm) {
   mouse.NcButtonDblClick(TSkinMouseButton::mbLeft, kHtObject, {10, 25});
   EXPECT_EQ(Commands(), (L{"close"}));

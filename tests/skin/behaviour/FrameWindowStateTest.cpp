@@ -147,6 +147,14 @@ TEST_F(WindowState, MaximizeOnTheWholeSingleScreenIsOnePixelSmaller) {
   EXPECT_EQ(host.bounds, host.monitor);
 }
 
+TEST_F(WindowState, SizeableDoubleClickMaximizesOnePixelInsideTheWholeScreen) {
+  host.workArea = host.monitor;
+  state.CaptionDoubleClick(true);
+  EXPECT_EQ(host.bounds, (TRect{1, 1, 1279, 1023}));
+  state.CaptionDoubleClick(true);
+  EXPECT_EQ(host.bounds, normal);
+}
+
 TEST_F(WindowState, RestoringToTheSameSizeNudgesTheWidth) {
   host.bounds = TRect{0, 0, 1280, 994};
   state.ChangeWindowState(TWindowState::wsMaximized);
