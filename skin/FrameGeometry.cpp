@@ -35,22 +35,17 @@ TFrameSkinGeometry FrameSkinGeometryOf(const TSkinData& skin) {
 
 TPlacedFrameGeometry ComputePlacedGeometry(const TFrameSkinGeometry& s, int frameWidth, int frameHeight) {
   TPlacedFrameGeometry p;
+  static_cast<TFrameGeometryValues&>(p) = s;  // offset, side and left-top points stay
   p.FrameWidth = frameWidth;
   p.FrameHeight = frameHeight;
   p.dx = frameWidth - s.PW;
   p.dy = frameHeight - s.PH;
-  p.LeftTop = s.LeftTop;
   p.RightTop = Moved(s.RightTop, p.dx, 0);
   p.LeftBottom = Moved(s.LeftBottom, 0, p.dy);
   p.RightBottom = Moved(s.RightBottom, p.dx, p.dy);
   p.ClientRect = Grown(s.ClientRect, p.dx, p.dy);
-  p.CaptionRect = s.CaptionRect;
   if (!IsNullRect(s.CaptionRect)) p.CaptionRect.right += p.dx;
-  p.ButtonsRect = s.ButtonsRect;
   if (!IsNullRect(s.ButtonsRect) && s.ButtonsRect.left > s.PW / 2) p.ButtonsRect = Moved(s.ButtonsRect, p.dx, 0);
-  p.ButtonsOffset = s.ButtonsOffset;
-  p.ButtonsInLeft = s.ButtonsInLeft;
-  p.HitTestLeftTop = s.HitTestLeftTop;
   p.HitTestRightTop = Moved(s.HitTestRightTop, p.dx, 0);
   p.HitTestLeftBottom = Moved(s.HitTestLeftBottom, 0, p.dy);
   p.HitTestRightBottom = Moved(s.HitTestRightBottom, p.dx, p.dy);
@@ -60,14 +55,10 @@ TPlacedFrameGeometry ComputePlacedGeometry(const TFrameSkinGeometry& s, int fram
 
 TRect CornerZoneRect(const TFrameSkinGeometry& s, TCornerZone zone) {
   switch (zone) {
-    case TCornerZone::czLeftTop:
-      return TRect{0, 0, s.LeftTop.x, s.LeftTop.y};
-    case TCornerZone::czRightTop:
-      return TRect{s.RightTop.x, 0, s.PW, s.RightTop.y};
-    case TCornerZone::czLeftBottom:
-      return TRect{0, s.LeftBottom.y, s.LeftBottom.x, s.PH};
-    case TCornerZone::czRightBottom:
-      return TRect{s.RightBottom.x, s.RightBottom.y, s.PW, s.PH};
+    case TCornerZone::czLeftTop: return TRect{0, 0, s.LeftTop.x, s.LeftTop.y};
+    case TCornerZone::czRightTop: return TRect{s.RightTop.x, 0, s.PW, s.RightTop.y};
+    case TCornerZone::czLeftBottom: return TRect{0, s.LeftBottom.y, s.LeftBottom.x, s.PH};
+    case TCornerZone::czRightBottom: return TRect{s.RightBottom.x, s.RightBottom.y, s.PW, s.PH};
   }
   return EmptyRect();
 }

@@ -18,10 +18,8 @@ constexpr int PlainButtonSize(bool toolWindow) { return toolWindow ? 13 : 17; }
 // Width of the plain frame's border on every side.
 constexpr int kPlainBorder = 3;
 
-// The frame values of a skin, in picture coordinates, with the main
-// picture's size PW x PH.
-struct TFrameSkinGeometry {
-  int PW = 0, PH = 0;
+// The frame values, as the skin gives them or placed on a window.
+struct TFrameGeometryValues {
   TPoint LeftTop, RightTop, LeftBottom, RightBottom;
   TRect ClientRect, CaptionRect, ButtonsRect, MaskRect;
   int ButtonsOffset = 0;
@@ -29,19 +27,20 @@ struct TFrameSkinGeometry {
   TPoint HitTestLeftTop, HitTestRightTop, HitTestLeftBottom, HitTestRightBottom;
 };
 
+// The frame values of a skin, in picture coordinates, with the main
+// picture's size PW x PH.
+struct TFrameSkinGeometry : TFrameGeometryValues {
+  int PW = 0, PH = 0;
+};
+
 // Copies the frame values of a loaded skin (maskrectarea becomes MaskRect).
 TFrameSkinGeometry FrameSkinGeometryOf(const TSkinData& skin);
 
 // The skin's values placed on a frame FrameWidth x FrameHeight, in window
 // coordinates; dx and dy are the frame's size minus the picture's.
-struct TPlacedFrameGeometry {
+struct TPlacedFrameGeometry : TFrameGeometryValues {
   int FrameWidth = 0, FrameHeight = 0;
   int dx = 0, dy = 0;
-  TPoint LeftTop, RightTop, LeftBottom, RightBottom;
-  TRect ClientRect, CaptionRect, ButtonsRect, MaskRect;
-  int ButtonsOffset = 0;
-  bool ButtonsInLeft = false;
-  TPoint HitTestLeftTop, HitTestRightTop, HitTestLeftBottom, HitTestRightBottom;
 };
 
 // Right points move by dx, bottom points by dy, the client and mask

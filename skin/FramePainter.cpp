@@ -10,27 +10,28 @@ namespace tavo::skin {
 
 namespace {
 
-// Draws a picture onto canvas with its top-left corner at p, clipped.
-void DrawAt(TBitmap& canvas, const TBitmap& picture, TPoint p, const TRect& excluded) {
+TRect MovedUp(const TRect& r, int by) { return TRect{r.left, r.top - by, r.right, r.bottom - by}; }
+
+}  // namespace
+
+void DrawPicture(TBitmap& canvas, const TBitmap& picture, TPoint at, const TRect& excluded,
+                 std::optional<TColor> transparent) {
   if (picture.Empty()) return;
   TBitmap storage;
   const TBitmap& src = As24Bit(picture, storage);
   const bool exclude = !IsNullRect(excluded);
   for (int y = 0; y < src.Height(); ++y) {
-    const int wy = p.y + y;
+    const int wy = at.y + y;
     if (wy < 0 || wy >= canvas.Height()) continue;
     for (int x = 0; x < src.Width(); ++x) {
-      const int wx = p.x + x;
+      const int wx = at.x + x;
       if (wx < 0 || wx >= canvas.Width()) continue;
       if (exclude && PtInRect(excluded, TPoint{wx, wy})) continue;
-      canvas.SetPixel(wx, wy, src.Pixel(x, y));
+      const TColor c = src.Pixel(x, y);
+      if (!transparent || c != *transparent) canvas.SetPixel(wx, wy, c);
     }
   }
 }
-
-TRect MovedUp(const TRect& r, int by) { return TRect{r.left, r.top - by, r.right, r.bottom - by}; }
-
-}  // namespace
 
 TFramePieces FramePiecesOf(const TSkinData& skin, const TPlacedFrameGeometry& placed, bool formActive) {
   const TBitmap& picture = !formActive && !skin.InActivePicture.Empty() ? skin.InActivePicture : skin.Picture;
@@ -79,10 +80,10 @@ TComposedFrame ComposeSkinnedFrame(const TSkinnedFrameInput& in, const std::vect
 TBitmap PaintComposedFrame(const TComposedFrame& f, const TBitmap& background) {
   TBitmap window = background.To24Bit();
   if (!f.Painted) return window;
-  DrawAt(window, f.Pieces.Top, f.TopAt, f.ExcludedClient);
-  DrawAt(window, f.Pieces.Left, f.LeftAt, f.ExcludedClient);
-  DrawAt(window, f.Pieces.Right, f.RightAt, f.ExcludedClient);
-  DrawAt(window, f.Pieces.Bottom, f.BottomAt, f.ExcludedClient);
+  DrawPicture(window, f.Pieces.Top, f.TopAt, f.ExcludedClient);
+  DrawPicture(window, f.Pieces.Left, f.LeftAt, f.ExcludedClient);
+  DrawPicture(window, f.Pieces.Right, f.RightAt, f.ExcludedClient);
+  DrawPicture(window, f.Pieces.Bottom, f.BottomAt, f.ExcludedClient);
   return window;
 }
 

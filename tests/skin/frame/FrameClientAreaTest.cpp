@@ -26,7 +26,7 @@ TEST(FrameClientArea, PlainBorderAndCaption) {
   EXPECT_EQ(PlainClientRect({0, 0, 200, 100}, false), (TRect{3, 22, 197, 97}));
   EXPECT_EQ(PlainClientRect({0, 0, 200, 100}, true), (TRect{3, 18, 197, 97}));
   EXPECT_EQ(PlainClientRect({10, 20, 30, 40}, false), (TRect{13, 42, 27, 42}));  // bottom 37 < top 42
-  EXPECT_EQ(PlainClientRect({0, 0, 4, 60}, true), (TRect{3, 18, 3, 57}));         // right 1 < left 3
+  EXPECT_EQ(PlainClientRect({0, 0, 4, 60}, true), (TRect{3, 18, 3, 57}));        // right 1 < left 3
 }
 
 TFrameSizeLimits LumenLimits() {
@@ -107,8 +107,7 @@ TEST(ApplySkinSizes, RolledUpAndMinimizedFoldToTheMinimum) {
   using V = std::vector<TPoint>;
   EXPECT_EQ(ApplySkinSizeSteps({563, 262}, min, true, false), (V{{562, 262}, {563, 262}, {563, 55}}));
   EXPECT_EQ(ApplySkinSizeSteps({563, 55}, min, true, false), (V{{562, 55}, {563, 55}}));
-  EXPECT_EQ(ApplySkinSizeSteps({563, 262}, min, false, true),
-            (V{{562, 262}, {563, 262}, {563, 55}, {277, 55}}));
+  EXPECT_EQ(ApplySkinSizeSteps({563, 262}, min, false, true), (V{{562, 262}, {563, 262}, {563, 55}, {277, 55}}));
   EXPECT_EQ(ApplySkinSizeSteps({100, 30}, min, false, true), (V{{277, 55}}));
 }
 

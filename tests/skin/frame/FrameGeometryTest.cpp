@@ -3,8 +3,8 @@
 // of the corner-zone table. Expected figures are worked out by hand.
 #include <gtest/gtest.h>
 
-#include "skin/frame/FrameTestSkins.h"
 #include "skin/FrameGeometry.h"
+#include "skin/frame/FrameTestSkins.h"
 
 namespace tavo::skin {
 namespace {
@@ -69,7 +69,7 @@ TEST(FramePlacedGeometry, CaptionAndButtonsRectangles) {
   s.CaptionRect = {10, 5, 60, 15};
   s.ButtonsRect = {51, 4, 90, 16};
   TPlacedFrameGeometry p = ComputePlacedGeometry(s, 130, 90);
-  EXPECT_EQ(p.CaptionRect, (TRect{10, 5, 90, 15}));  // widens with the window
+  EXPECT_EQ(p.CaptionRect, (TRect{10, 5, 90, 15}));   // widens with the window
   EXPECT_EQ(p.ButtonsRect, (TRect{81, 4, 120, 16}));  // right half: moves along
 
   s.ButtonsRect = {50, 4, 90, 16};  // left not beyond PW / 2: stays

@@ -43,17 +43,17 @@ struct TRowCase {
     skin.CaptionRect = {20, 2, 110, 22};  // placed: (20, 2, 170, 22)
     skin.ButtonsOffset = 2;
     items = {
-        Item(okCaption, false, {40, 5, 160, 25}),         // 0: placed (40, 5, 220, 25)
-        Item(okStdButton, true, {0, 0, 10, 12}),          // 1: default command
+        Item(okCaption, false, {40, 5, 160, 25}),  // 0: placed (40, 5, 220, 25)
+        Item(okStdButton, true, {0, 0, 10, 12}),   // 1: default command
         Item(okStdButton, true, {0, 0, 14, 14}, cmMinimize),
         Item(okStdButton, true, {0, 0, 16, 16}, cmClose),  // 3
         Item(okAnimate, true, {0, 0, 12, 10}, cmMaximize),
-        Item(okStdButton, true, {0, 0, 18, 18}, cmSysMenu),             // 5
-        Item(okStdButton, true, {0, 0, 16, 16}, cmClose),               // 6: a second close
+        Item(okStdButton, true, {0, 0, 18, 18}, cmSysMenu),              // 5
+        Item(okStdButton, true, {0, 0, 16, 16}, cmClose),                // 6: a second close
         Item(okStdButton, true, {0, 0, 9, 9}, cmMinimizeToTray, false),  // 7: hidden
-        Item(okUser, true, {0, 0, 30, 30}),                             // 8: users take no part
-        Item(okStdButton, true, {0, 0, 8, 8}),                          // 9: default command
-        Item(okStdButton, false, {160, 5, 180, 25}, cmClose),           // 10: cut from the frame
+        Item(okUser, true, {0, 0, 30, 30}),                              // 8: users take no part
+        Item(okStdButton, true, {0, 0, 8, 8}),                           // 9: default command
+        Item(okStdButton, false, {160, 5, 180, 25}, cmClose),            // 10: cut from the frame
     };
   }
 

@@ -10,7 +10,7 @@
 namespace tavo::skin {
 namespace {
 
-using test::TBlockTextPainter;
+using test::TFixedTextPainter;
 
 const TColor kBackground = RGB(1, 2, 3);
 const TColor kText = RGB(0, 0, 1);
@@ -47,7 +47,7 @@ TBitmap Background(int w, int h) {
 }
 
 TEST(PlainCaption, GroovesAndTheCaptionBox) {
-  TBlockTextPainter text;
+  TFixedTextPainter text;
   const TFrameSystemColors c = Colors();
   const TBitmap strip = PaintPlainCaption(Input("Setup"), text, {});
   ASSERT_EQ(strip.Width(), 194);
@@ -68,7 +68,7 @@ TEST(PlainCaption, GroovesAndTheCaptionBox) {
 }
 
 TEST(PlainCaption, LongCaptionIsCutWithDots) {
-  TBlockTextPainter text;
+  TFixedTextPainter text;
   // 95 pixels between the ends: 12 letters and "..." (90) fit, 13 do not.
   const TBitmap strip = PaintPlainCaption(Input("ABCDEFGHIJKLMNOPQRSTUVWXYZ"), text, {});
   ASSERT_EQ(text.written, std::vector<std::string>{"ABCDEFGHIJKL..."});
@@ -79,7 +79,7 @@ TEST(PlainCaption, LongCaptionIsCutWithDots) {
 }
 
 TEST(PlainCaption, EmptyCaptionWritesNothing) {
-  TBlockTextPainter text;
+  TFixedTextPainter text;
   const TBitmap strip = PaintPlainCaption(Input(""), text, {});
   EXPECT_TRUE(text.written.empty());
   for (int x = 19; x < 106; ++x) ASSERT_EQ(strip.Pixel(x, 2), Colors().BtnHighlight) << x;
@@ -88,10 +88,12 @@ TEST(PlainCaption, EmptyCaptionWritesNothing) {
 }
 
 TEST(PlainCaption, ObjectsAreDrawnFullyAtTheirPlaceInTheStrip) {
-  TBlockTextPainter text;
+  TFixedTextPainter text;
   std::vector<TRect> seen;
   std::vector<TPaintedObject> objects = {
-      {true, {180, 4, 197, 21}, [&](TBitmap& canvas, const TRect& at, bool full) {
+      {true,
+       {180, 4, 197, 21},
+       [&](TBitmap& canvas, const TRect& at, bool full) {
          EXPECT_TRUE(full);
          seen.push_back(at);
          FillRect(canvas, at, RGB(9, 9, 9));
@@ -105,7 +107,7 @@ TEST(PlainCaption, ObjectsAreDrawnFullyAtTheirPlaceInTheStrip) {
 }
 
 TEST(PlainFrame, RingsCaptionAndUntouchedClient) {
-  TBlockTextPainter text;
+  TFixedTextPainter text;
   const TFrameSystemColors c = Colors();
   const TPlainFrameInput in = Input("Setup");
   const TBitmap w = PaintPlainFrame(in, text, {}, Background(200, 100));
@@ -137,7 +139,7 @@ TEST(PlainFrame, RingsCaptionAndUntouchedClient) {
 }
 
 TEST(PlainFrame, ToolWindowCaptionIsLower) {
-  TBlockTextPainter text;
+  TFixedTextPainter text;
   TPlainFrameInput in = Input("");
   in.ToolWindow = true;
   std::vector<TFrameLayoutItem> none;

@@ -10,7 +10,7 @@
 
 namespace tavo::skin::test {
 
-class TBlockTextPainter : public TFrameTextPainter {
+class TFixedTextPainter : public TFrameTextPainter {
  public:
   static constexpr int kCellWidth = 6, kCellHeight = 10;
 
