@@ -2,39 +2,15 @@
 // placed geometry, and border icons and hints applied to the objects.
 #include "skin/FrameObjectBehaviour.h"
 
+#include "skin/FrameObjectItems.h"
 #include "skin/SkinData.h"
 
 namespace tavo::skin {
 
 namespace {
 
-// Command and button style of the objects that have them.
-struct TCommandOf {
-  bool has = false;
-  TStdCommand command = TStdCommand::cmDefault;
-  bool buttonStyle = false;
-};
-
-TCommandOf CommandOf(const TActiveSkinObject& object) {
-  if (object.Kind() == TObjectKind::okStdButton)
-    return {true, static_cast<const TSkinStdButtonObject&>(object).Command, false};
-  if (object.Kind() == TObjectKind::okAnimate) {
-    const auto& animate = static_cast<const TSkinAnimateObject&>(object);
-    return {true, animate.Command, animate.ButtonStyle};
-  }
-  return {};
-}
-
-TFrameObjectKind LayoutKindOf(TObjectKind kind) {
-  switch (kind) {
-    case TObjectKind::okButton: return TFrameObjectKind::okButton;
-    case TObjectKind::okStdButton: return TFrameObjectKind::okStdButton;
-    case TObjectKind::okCaption: return TFrameObjectKind::okCaption;
-    case TObjectKind::okAnimate: return TFrameObjectKind::okAnimate;
-    case TObjectKind::okActive:
-    case TObjectKind::okUser: return TFrameObjectKind::okUser;
-  }
-  return TFrameObjectKind::okUser;
+bool HasCommand(const TFrameLayoutItem& item) {
+  return item.Kind == TFrameObjectKind::okStdButton || item.Kind == TFrameObjectKind::okAnimate;
 }
 
 }  // namespace
@@ -86,29 +62,30 @@ TSkinnedHitInput SkinnedHitInputOf(const TPlacedFrameGeometry& placed, int borde
 
 void ApplyBorderIcons(TActiveObjectList& objects, const TFrameIconSet& icons, bool hideCaptionButtons,
                       const TActivateCustomObjectEvent& onActivate) {
-  for (auto& o : objects) {
-    const TCommandOf c = CommandOf(*o);
+  const std::vector<TFrameLayoutItem> items = LayoutItemsOf(objects);
+  for (size_t i = 0; i < objects.size(); ++i) {
+    TActiveSkinObject& o = *objects[i];
     TBorderIconObject view;
-    view.Kind = LayoutKindOf(o->Kind());
-    view.Command = c.command;
-    view.InAPicture = o->SkinRectInAPicture;
-    view.ButtonStyle = c.buttonStyle;
-    view.IDName = o->IDName;
-    view.Enabled = o->Enabled;
-    view.Visible = o->Visible;
+    view.Kind = items[i].Kind;
+    view.Command = items[i].Command;
+    view.InAPicture = items[i].InAPicture;
+    view.ButtonStyle = o.Kind() == TObjectKind::okAnimate && static_cast<const TSkinAnimateObject&>(o).ButtonStyle;
+    view.IDName = o.IDName;
+    view.Enabled = o.Enabled;
+    view.Visible = o.Visible;
     if (const auto show = BorderIconShow(view, icons, hideCaptionButtons, onActivate)) {
-      o->Enabled = show->Enabled;
-      o->Visible = show->Visible;
+      o.Enabled = show->Enabled;
+      o.Visible = show->Visible;
     }
   }
 }
 
 void RefreshObjectHints(TActiveObjectList& objects, const TSkinData* skinData, bool useDefaultObjectHint) {
   if (!useDefaultObjectHint || skinData == nullptr) return;
-  for (auto& o : objects) {
-    const TCommandOf c = CommandOf(*o);
-    if (c.has) o->Hint = ObjectHintFor(c.command, skinData->ResourceStrData(), o->Hint);
-  }
+  const std::vector<TFrameLayoutItem> items = LayoutItemsOf(objects);
+  for (size_t i = 0; i < objects.size(); ++i)
+    if (HasCommand(items[i]))
+      objects[i]->Hint = ObjectHintFor(items[i].Command, skinData->ResourceStrData(), objects[i]->Hint);
 }
 
 }  // namespace tavo::skin

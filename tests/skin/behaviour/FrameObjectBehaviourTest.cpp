@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/FrameLayout.h"
+#include "skin/FrameObjectItems.h"
 #include "skin/ResourceStrData.h"
 #include "skin/behaviour/LumenFrame.h"
 #include "skin/objects/ObjectTestHost.h"
@@ -19,24 +19,10 @@ namespace {
 using testing::TLumenFrame;
 using L = std::vector<std::string>;
 
-// Objects made and laid out the way the frame does it.
+// Objects laid out the way the frame does it.
 void Layout(TActiveObjectList& objects, const TSkinData& data, int w, int h) {
   const TFrameSkinGeometry skin = FrameSkinGeometryOf(data);
-  const TPlacedFrameGeometry placed = ComputePlacedGeometry(skin, w, h);
-  std::vector<TFrameLayoutItem> items;
-  for (const auto& o : objects) {
-    TFrameLayoutItem item;
-    item.Kind = o->Kind() == TObjectKind::okCaption     ? TFrameObjectKind::okCaption
-                : o->Kind() == TObjectKind::okStdButton ? TFrameObjectKind::okStdButton
-                                                        : TFrameObjectKind::okUser;
-    item.Visible = o->Visible;
-    item.InAPicture = o->SkinRectInAPicture;
-    item.NormalRect = o->SkinRect;
-    if (o->Kind() == TObjectKind::okStdButton) item.Command = static_cast<TSkinStdButtonObject&>(*o).Command;
-    items.push_back(item);
-  }
-  LayoutObjects(items, skin, placed, TFrameIconSize{});
-  for (size_t i = 0; i < objects.size(); ++i) objects[i]->ObjectRect = items[i].ObjectRect;
+  LayoutObjects(objects, skin, ComputePlacedGeometry(skin, w, h), TFrameIconSize{});
 }
 
 // The form half of the mouse host, recording capture and the timer.
