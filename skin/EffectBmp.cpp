@@ -1,4 +1,5 @@
-// TEffectBmp: pixel storage, access and the single-picture effects.
+// TEffectBmp: pixel storage, access, the single-picture effects, and the
+// mappings from a skin's morph kind and inactive effect to the operations.
 #include "skin/EffectBmp.h"
 
 #include <algorithm>
@@ -166,6 +167,36 @@ void TEffectBmp::FlipInto(TEffectBmp& target) const {
     return;
   }
   for (int y = 0; y < height_; ++y) std::memcpy(target.Row(height_ - 1 - y), Row(y), RowBytes());
+}
+
+void ApplyMorphKind(TEffectBmp& self, const TEffectBmp& other, TMorphKind kind, long double x) {
+  switch (kind) {
+    case TMorphKind::mkDefault: self.Morph(other, x); break;
+    case TMorphKind::mkGradient: self.Gradient(other, x); break;
+    case TMorphKind::mkLeftGradient: self.LeftGradient(other, x); break;
+    case TMorphKind::mkRightGradient: self.RightGradient(other, x); break;
+    case TMorphKind::mkLeftSlide: self.LeftSlide(other, x); break;
+    case TMorphKind::mkRightSlide: self.RightSlide(other, x); break;
+    case TMorphKind::mkPush: self.Push(other, x); break;
+  }
+}
+
+void ApplyInactiveEffect(TEffectBmp& picture, TInactiveEffect effect) {
+  switch (effect) {
+    case TInactiveEffect::ieBrightness: picture.Brightness(0.5L); break;
+    case TInactiveEffect::ieDarkness: picture.Darkness(0.3L); break;
+    case TInactiveEffect::ieGrayScale: picture.Grayscale(); break;
+    case TInactiveEffect::ieNoise: picture.Noise(50); break;
+    case TInactiveEffect::ieSplitBlur: picture.SplitBlur(1); break;
+    case TInactiveEffect::ieInvert: picture.Invert(); break;
+  }
+}
+
+void ApplyInactiveEffect(TBitmap& picture, TInactiveEffect effect) {
+  if (picture.Empty()) return;
+  TEffectBmp bmp(picture);
+  ApplyInactiveEffect(bmp, effect);
+  picture = bmp.ToBitmap();
 }
 
 }  // namespace tavo::skin

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "skin/Bitmap.h"
+#include "skin/SkinTypes.h"
 
 namespace tavo::skin {
 
@@ -101,5 +102,15 @@ class TEffectBmp {
   std::vector<uint8_t> bits_;
   TBitmapInfoHeader header_;
 };
+
+// Self becomes the transition of the given kind towards other at x.
+void ApplyMorphKind(TEffectBmp& self, const TEffectBmp& other, TMorphKind kind, long double x);
+
+// The inactive look of a skin's "inactiveeffect" with its fixed argument:
+// Brightness(0.5), Darkness(0.3), Grayscale, Noise(50), SplitBlur(1),
+// Invert.
+void ApplyInactiveEffect(TEffectBmp& picture, TInactiveEffect effect);
+// The same on a 24-bit picture (any other format is converted first).
+void ApplyInactiveEffect(TBitmap& picture, TInactiveEffect effect);
 
 }  // namespace tavo::skin

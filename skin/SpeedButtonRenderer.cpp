@@ -131,18 +131,6 @@ TBitmap BackgroundCanvas(const TSpeedButtonFace& face, const TBitmap& background
   return canvas;
 }
 
-void ApplyTransition(TEffectBmp& self, const TEffectBmp& other, TMorphKind kind, long double x) {
-  switch (kind) {
-    case TMorphKind::mkDefault: self.Morph(other, x); break;
-    case TMorphKind::mkGradient: self.Gradient(other, x); break;
-    case TMorphKind::mkLeftGradient: self.LeftGradient(other, x); break;
-    case TMorphKind::mkRightGradient: self.RightGradient(other, x); break;
-    case TMorphKind::mkLeftSlide: self.LeftSlide(other, x); break;
-    case TMorphKind::mkRightSlide: self.RightSlide(other, x); break;
-    case TMorphKind::mkPush: self.Push(other, x); break;
-  }
-}
-
 }  // namespace
 
 TBitmap TSpeedButtonRenderer::DrawButtonFace(const TSpeedButtonFace& face, const TSpeedButtonSkin& skin,
@@ -207,7 +195,7 @@ TBitmap TSpeedButtonRenderer::Render(const TSpeedButtonFace& face, const TSpeedB
   if (morphing && face.MorphFactor > 0 && face.MorphFactor < 1) {
     TEffectBmp normal(DrawButtonFace(face, *skin, skin->Geometry.SkinRect, false, false));
     const TEffectBmp activeFace(DrawButtonFace(face, *skin, skin->ActiveRect, true, false));
-    ApplyTransition(normal, activeFace, skin->MorphKind, face.MorphFactor);
+    ApplyMorphKind(normal, activeFace, skin->MorphKind, face.MorphFactor);
     picture = normal.ToBitmap();
   } else if (face.Pressed) {
     picture = DrawButtonFace(face, *skin, skin->DownRect, true, true);
