@@ -74,7 +74,8 @@ void TSkinForm::FrameWndProc(ui::TMessage& m) {
       CalcClientRect(m);
       return;
     case WM_NCPAINT:
-      if (!BorderNone()) PaintSafely([&] { Skinned() ? PaintSkinnedFrame() : PaintPlainFrame(); });
+      // A hidden window shows nothing: its first paint comes when shown.
+      if (!BorderNone() && IsWindowVisible(m.Wnd)) PaintSafely([&] { Skinned() ? PaintSkinnedFrame() : PaintPlainFrame(); });
       m.Result = 0;
       return;
     case WM_SYNCPAINT:
