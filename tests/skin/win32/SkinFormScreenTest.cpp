@@ -202,6 +202,43 @@ TEST(SkinFormScreen, TrackingSizesComeFromTheSkin) {
   EXPECT_EQ(info.ptMaxTrackSize.y, work.bottom - work.top);
 }
 
+TEST(SkinFormScreen, ClientSizeSettingsAreAppliedLastUnderTheSkinsFrame) {
+  ui::TForm form(FrameLayout(ui::TBorderStyle::bsSizeable, 300, 200));
+  TManualClock clock;
+  TSkinForm frame(&form, clock.Factory());
+  frame.ClientWidth = 500;
+  frame.ClientHeight = 180;
+  TCompressedStoredSkin stored;
+  TSkinData data(&form);
+  LoadLumen(data, stored);
+  frame.SetSkinData(&data);
+  EXPECT_EQ(form.ClientWidth(), 500);
+  EXPECT_EQ(form.ClientHeight(), 180);
+  EXPECT_EQ(form.Width(), 500 + 25);
+  EXPECT_EQ(form.Height(), 180 + 55);
+  EXPECT_EQ(frame.FrameSize(), (TPoint{525, 235}));
+}
+
+TEST(SkinFormScreen, FormIconFallsBackToTheSystemIconAtSmallIconSize) {
+  ui::TForm form(FrameLayout(ui::TBorderStyle::bsSingle, 100, 60));
+  TManualClock clock;
+  TSkinForm frame(&form, clock.Factory());
+  // This test program carries no icon of its own: the system's is drawn.
+  TBitmap canvas(40, 40);
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 40; ++x) canvas.SetPixel(x, y, RGB(1, 2, 3));
+  frame.DrawFormIcon(canvas, 4, 6);
+  const int w = GetSystemMetrics(SM_CXSMICON), h = GetSystemMetrics(SM_CYSMICON);
+  int inside = 0, outside = 0;
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 40; ++x) {
+      const bool changed = canvas.Pixel(x, y) != RGB(1, 2, 3);
+      (x >= 4 && x < 4 + w && y >= 6 && y < 6 + h ? inside : outside) += changed;
+    }
+  EXPECT_GT(inside, w * h / 4);
+  EXPECT_EQ(outside, 0);
+}
+
 // Counts its refreshes and when they came: the frame's object builds then.
 class TCountingControl : public TSkinControl {
  public:
