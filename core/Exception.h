@@ -30,6 +30,14 @@ class EOSError : public Exception {
   unsigned long code_;
 };
 
+// A component was given an object of the wrong class (a frame whose owner
+// is not a form). The message is always "Invalid class typecast".
+class EInvalidCast : public Exception {
+ public:
+  EInvalidCast() : Exception(kMessage) {}
+  static constexpr const char* kMessage = "Invalid class typecast";
+};
+
 // Text of the application's error box for an uncaught failure: the message,
 // with "." appended when its last character sorts after ".".
 std::string ErrorBoxText(const std::string& message);

@@ -81,6 +81,7 @@ void TApplication::CreateHandle() {
   wc.hIcon = LoadIconA(wc.hInstance, "MAINICON");
   wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   wc.lpszClassName = kApplicationClass;
+  if (!icon_) icon_ = wc.hIcon;
   if (!RegisterClassExA(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) RaiseLastOSError();
   // A window of no size at the screen's centre: it carries the taskbar
   // button with the title and owns every form, so the forms have none.
@@ -102,6 +103,11 @@ void TApplication::Finalize() {
     CoUninitialize();
     comInitialized_ = false;
   }
+}
+
+void TApplication::SetIcon(HICON icon) {
+  icon_ = icon;
+  if (handle_) SendMessageA(handle_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
 }
 
 void TApplication::SetTitle(const std::string& title) {

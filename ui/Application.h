@@ -35,6 +35,11 @@ class TApplication {
   // The hidden window that owns every form (the program's top-level owner).
   HWND Handle() const { return handle_; }
 
+  // The program's icon: the executable's "MAINICON" until set; null when
+  // the executable has none. Not owned once set by the caller.
+  HICON Icon() const { return icon_; }
+  void SetIcon(HICON icon);
+
   // Creates a form the application owns; the first one is the main form.
   template <class F, class... Args>
   F& CreateForm(Args&&... args) {
@@ -82,6 +87,7 @@ class TApplication {
 
   std::string title_;
   HWND handle_ = nullptr;
+  HICON icon_ = nullptr;
   bool comInitialized_ = false;
   bool terminated_ = false;
   std::vector<std::unique_ptr<TForm>> forms_;

@@ -1,11 +1,20 @@
-// Free notification between components.
+// Free notification and ownership between components.
 #include "ui/Component.h"
 
 #include <algorithm>
 
 namespace tavo::ui {
 
+TComponent::TComponent(TComponent* owner) : owner_(owner) {
+  if (owner_) owner_->components_.push_back(this);
+}
+
 TComponent::~TComponent() {
+  if (owner_) std::erase(owner_->components_, this);
+  // Owned components that outlive us (members go first, so these were made
+  // elsewhere) simply lose their owner.
+  for (TComponent* c : components_) c->owner_ = nullptr;
+  components_.clear();
   // Tell each linked component once; it unlinks itself from us in turn.
   while (!notified_.empty()) {
     TComponent* other = notified_.back();

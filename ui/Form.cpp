@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/Application.h"
+#include "ui/Screen.h"
 #include "ui/UiException.h"
 
 namespace tavo::ui {
@@ -45,20 +46,54 @@ TForm::TForm(const TFormLayout& layout)
   params.Owner = Application().Handle();
   params.Caption = layout.Caption;
   CreateHandle(params);
+  borderIcons_ = NativeBorderIcons(params.Style);
   PlaceOnScreen();
+  Screen().AddForm(*this);
 }
 
-TForm::~TForm() = default;
+TForm::~TForm() { Screen().RemoveForm(*this); }
+
+TBorderIcons NativeBorderIcons(DWORD style) {
+  TBorderIcons icons;
+  if (style & WS_SYSMENU) icons.Include(TBorderIcon::biSystemMenu);
+  if (style & WS_MINIMIZEBOX) icons.Include(TBorderIcon::biMinimize);
+  if (style & WS_MAXIMIZEBOX) icons.Include(TBorderIcon::biMaximize);
+  return icons;
+}
+
+void TForm::SetBorderIcons(TBorderIcons icons) {
+  borderIcons_ = icons;
+  // Only a border style with a caption can carry the system menu, and only
+  // the single and sizeable ones the two boxes.
+  const bool caption = borderStyle_ != TBorderStyle::bsNone;
+  const bool boxes = borderStyle_ == TBorderStyle::bsSingle || borderStyle_ == TBorderStyle::bsSizeable;
+  DWORD set = 0;
+  if (caption && icons.Contains(TBorderIcon::biSystemMenu)) set |= WS_SYSMENU;
+  if (boxes && icons.Contains(TBorderIcon::biMinimize)) set |= WS_MINIMIZEBOX;
+  if (boxes && icons.Contains(TBorderIcon::biMaximize)) set |= WS_MAXIMIZEBOX;
+  if (ModifyStyle(WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, set)) FrameChanged();
+}
+
+void TForm::SetIcon(HICON icon) {
+  icon_ = icon;
+  if (!HandleAllocated()) return;
+  SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
 
 int TForm::ClientWidth() const { return ClientRect().right; }
 int TForm::ClientHeight() const { return ClientRect().bottom; }
 
 void TForm::SetClientSize(int width, int height) {
-  RECT r{0, 0, width, height};
-  const auto style = static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE));
-  const auto exStyle = static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE));
-  AdjustWindowRectEx(&r, style, FALSE, exStyle);
-  SetBounds(Left(), Top(), r.right - r.left, r.bottom - r.top);
+  // The frame around the client area stays what it is now, whoever sizes
+  // it: the system's metrics would be wrong under a skinned frame.
+  RECT window;
+  RECT client;
+  GetWindowRect(Handle(), &window);
+  GetClientRect(Handle(), &client);
+  const int frameWidth = (window.right - window.left) - client.right;
+  const int frameHeight = (window.bottom - window.top) - client.bottom;
+  SetBounds(Left(), Top(), width + frameWidth, height + frameHeight);
 }
 
 void TForm::PlaceOnScreen() {
@@ -150,7 +185,11 @@ void TForm::WndProc(TMessage& m) {
       Close();
       return;
     case WM_ACTIVATE:
-      if (LOWORD(m.WParam) == WA_INACTIVE) {
+      // Known before anything else runs, so a component that hooked the
+      // window procedure reads the new state after the default handling.
+      active_ = LOWORD(m.WParam) != WA_INACTIVE;
+      Screen().FormActivated(*this, active_);
+      if (!active_) {
         HWND focus = GetFocus();
         while (focus && focus != Handle() && !FromHandle(focus)) focus = GetParent(focus);
         TWinControl* control = FromHandle(focus);
@@ -171,8 +210,6 @@ void TForm::WndProc(TMessage& m) {
   }
   TWinControl::WndProc(m);
 }
-
-void TForm::PaintWindow(HDC dc) { TWinControl::PaintWindow(dc); }
 
 void TForm::DoShow() {
   if (OnShow) OnShow(*this);

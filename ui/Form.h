@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "core/BorderIcons.h"
 #include "ui/WinControl.h"
 
 namespace tavo::ui {
@@ -41,8 +42,26 @@ class TForm : public TWinControl {
 
   int ClientWidth() const;
   int ClientHeight() const;
-  // Sets the client area's size in pixels (the window grows by its frame).
+  // Sets the client area's size in pixels: the window changes by the
+  // difference, whoever decides the size of its frame (the system or a
+  // component that answers WM_NCCALCSIZE).
   void SetClientSize(int width, int height);
+
+  // True from the form's activation to its deactivation; already updated
+  // when the default handling of WM_ACTIVATE runs.
+  bool Active() const { return active_; }
+
+  // The caption buttons the window shows itself: biSystemMenu, biMinimize
+  // and biMaximize map to the system menu and the two boxes where the
+  // border style has a caption; the others have no native button. Setting
+  // changes the window's style bits in place.
+  TBorderIcons BorderIcons() const { return borderIcons_; }
+  void SetBorderIcons(TBorderIcons icons);
+
+  // The form's own icon; null when it has none (the window then shows the
+  // application's). Not owned: the caller keeps it alive.
+  HICON Icon() const { return icon_; }
+  void SetIcon(HICON icon);
 
   // Shows the window (OnShow first) and activates it.
   void Show();
@@ -67,7 +86,6 @@ class TForm : public TWinControl {
 
  protected:
   void WndProc(TMessage& message) override;
-  void PaintWindow(HDC dc) override;
   virtual void DoShow();
   virtual void DoHide();
 
@@ -80,10 +98,15 @@ class TForm : public TWinControl {
   bool modal_ = false;
   TModalResult modalResult_ = mrNone;
   TWinControl* activeControl_ = nullptr;
+  bool active_ = false;
+  TBorderIcons borderIcons_;
+  HICON icon_ = nullptr;
 };
 
 // Window styles for a border style (top-level windows).
 DWORD FormStyle(TBorderStyle borderStyle);
 DWORD FormExStyle(TBorderStyle borderStyle);
+// The border icons that window style bits show.
+TBorderIcons NativeBorderIcons(DWORD style);
 
 }  // namespace tavo::ui

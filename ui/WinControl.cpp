@@ -1,6 +1,6 @@
 // Windowed controls: window creation and subclassing, the exception barrier
-// of the window procedure, composed painting, mouse routing to windowless
-// children, focus and tab order, alignment.
+// of the window procedure, message handling, style changes in place, focus
+// and tab order, alignment (painting and mouse routing have their own files).
 #include "ui/WinControl.h"
 
 #include <windowsx.h>
@@ -177,10 +177,12 @@ void TWinControl::WndProc(TMessage& m) {
       }
       break;
     case WM_ERASEBKGND:
-      // Claim it: the paint covers the whole client area, so erasing with
+      // Our own offer (PaintBackground) arriving here means nobody took it:
+      // answer 0 so the form colour is filled. The system's own request is
+      // claimed: the paint covers the whole client area, so erasing with
       // the class brush first would only flicker.
       if (ownClass) {
-        m.Result = 1;
+        m.Result = offeringErase_ ? 0 : 1;
         return;
       }
       break;
@@ -265,107 +267,6 @@ void TWinControl::WndProc(TMessage& m) {
   DefaultHandler(m);
 }
 
-bool TWinControl::HandleMouse(TMessage& m) {
-  // A system control reports clicks through its own notifications; it gets
-  // only the cursor's enter and leave from here.
-  const bool systemClass = defWndProc_ != &DefWindowProcA;
-  if (m.Msg == WM_MOUSELEAVE) {
-    mouseInWindow_ = false;
-    UpdateHover(nullptr);
-    MouseLeave();
-    return false;
-  }
-  const POINT p{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
-  TControl* under = ControlAtPos(p, true, true);
-  if (m.Msg == WM_MOUSEMOVE) {
-    if (!mouseInWindow_) {
-      TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, handle_, 0};
-      TrackMouseEvent(&tme);
-      mouseInWindow_ = true;
-      MouseEnter();
-    }
-    UpdateHover(under);
-  }
-  if (systemClass) return false;
-  TControl* target = captureControl_ ? captureControl_ : (under && under->Enabled() ? under : nullptr);
-  if (!target) target = this;
-  TShiftState shift = ShiftStateFromMouse(m.WParam);
-  const int x = target == this ? p.x : p.x - target->Left();
-  const int y = target == this ? p.y : p.y - target->Top();
-  TMouseButton button = TMouseButton::mbLeft;
-  switch (m.Msg) {
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_RBUTTONDBLCLK:
-      button = TMouseButton::mbRight;
-      break;
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-    case WM_MBUTTONDBLCLK:
-      button = TMouseButton::mbMiddle;
-      break;
-    default:
-      break;
-  }
-  switch (m.Msg) {
-    case WM_MOUSEMOVE:
-      target->MouseMove(shift, x, y);
-      break;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-      if (target != this && target->CaptureOnPress) SetCaptureControl(target);
-      target->MouseDown(button, shift, x, y);
-      break;
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDBLCLK:
-      if (target != this && target->CaptureOnPress) SetCaptureControl(target);
-      shift.Double = true;
-      target->MouseDown(button, shift, x, y);
-      if (button == TMouseButton::mbLeft) target->DblClick();
-      break;
-    default:
-      // A release: let go of the capture first, so that a click handler that
-      // opens a modal window starts with a free mouse.
-      if (captureControl_ == target && !shift.Left && !shift.Right && !shift.Middle) SetCaptureControl(nullptr);
-      target->MouseUp(button, shift, x, y);
-      break;
-  }
-  return target != this;
-}
-
-void TWinControl::UpdateHover(TControl* hover) {
-  if (hover == hoverControl_) return;
-  TControl* old = hoverControl_;
-  hoverControl_ = hover;
-  if (old) old->MouseLeave();
-  if (hover && hover == hoverControl_) hover->MouseEnter();
-}
-
-void TWinControl::SetCaptureControl(TControl* control) {
-  captureControl_ = control;
-  if (control) {
-    if (GetCapture() != handle_) SetCapture(handle_);
-    captureControl_ = control;  // SetCapture's WM_CAPTURECHANGED went elsewhere
-  } else if (GetCapture() == handle_) {
-    ReleaseCapture();
-  }
-}
-
-bool TWinControl::HandleSetCursor(TMessage& m) {
-  if (reinterpret_cast<HWND>(m.WParam) != handle_ || LOWORD(m.LParam) != HTCLIENT) return false;
-  POINT p;
-  GetCursorPos(&p);
-  ::ScreenToClient(handle_, &p);
-  TControl* c = captureControl_ ? captureControl_ : ControlAtPos(p, true, true);
-  TCursor cursor = c && c->Cursor != TCursor::crDefault ? c->Cursor : Cursor;
-  if (cursor == TCursor::crDefault) return false;
-  SetCursor(CursorHandle(cursor));
-  m.Result = TRUE;
-  return true;
-}
-
 bool TWinControl::ReflectToChild(TMessage& m) {
   HWND child = nullptr;
   TWinControl* target = nullptr;
@@ -412,44 +313,6 @@ bool TWinControl::ReflectToChild(TMessage& m) {
   return true;
 }
 
-void TWinControl::HandlePaint() {
-  TPaintDC paint(handle_);
-  const RECT area = paint.PaintRect();
-  RECT client;
-  GetClientRect(handle_, &client);
-  if (IsRectEmpty(&area) || client.right <= 0 || client.bottom <= 0) return;
-  THMemDC mem(CreateCompatibleDC(paint));
-  THBitmap bitmap(CreateCompatibleBitmap(paint, client.right, client.bottom));
-  if (!mem || !bitmap) return;
-  {
-    TSelect select(mem.get(), bitmap.get());
-    IntersectClipRect(mem.get(), area.left, area.top, area.right, area.bottom);
-    PaintWindow(mem.get());
-    PaintControls(mem.get(), area);
-    BitBlt(paint, area.left, area.top, area.right - area.left, area.bottom - area.top, mem.get(), area.left,
-           area.top, SRCCOPY);
-  }
-}
-
-void TWinControl::PaintWindow(HDC dc) {
-  RECT r;
-  GetClientRect(handle_, &r);
-  FillRectColor(dc, r, Color());
-}
-
-void TWinControl::PaintControls(HDC dc, const RECT& area) {
-  for (TControl* c : controls_) {
-    if (c->IsWindowed() || !c->Visible()) continue;
-    const RECT r = c->BoundsRect();
-    RECT common;
-    if (!IntersectRect(&common, &r, &area)) continue;
-    TSaveDC save(dc);
-    IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
-    OffsetViewportOrgEx(dc, r.left, r.top, nullptr);
-    static_cast<TGraphicControl*>(c)->Paint(dc);
-  }
-}
-
 TControl* TWinControl::ControlAtPos(POINT p, bool allowDisabled, bool windowlessOnly) const {
   for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
     TControl* c = *it;
@@ -488,6 +351,30 @@ RECT TWinControl::ClientRect() const {
   RECT r{0, 0, Width(), Height()};
   if (handle_) GetClientRect(handle_, &r);
   return r;
+}
+
+bool TWinControl::ModifyStyle(DWORD clear, DWORD set) {
+  if (!handle_) return false;
+  const auto old = static_cast<DWORD>(GetWindowLongPtrA(handle_, GWL_STYLE));
+  const DWORD now = (old & ~clear) | set;
+  if (now == old) return false;
+  SetWindowLongPtrA(handle_, GWL_STYLE, static_cast<LONG_PTR>(now));
+  return true;
+}
+
+bool TWinControl::ModifyExStyle(DWORD clear, DWORD set) {
+  if (!handle_) return false;
+  const auto old = static_cast<DWORD>(GetWindowLongPtrA(handle_, GWL_EXSTYLE));
+  const DWORD now = (old & ~clear) | set;
+  if (now == old) return false;
+  SetWindowLongPtrA(handle_, GWL_EXSTYLE, static_cast<LONG_PTR>(now));
+  return true;
+}
+
+void TWinControl::FrameChanged() {
+  if (!handle_) return;
+  SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
+               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_NOACTIVATE);
 }
 
 RECT TWinControl::AlignRect() const { return ClientRect(); }
@@ -668,14 +555,6 @@ TCustomControl::TCustomControl(TWinControl* parent) : TWinControl(parent) {
   params.ClassName = "TavoControl";
   CreateHandle(params);
 }
-
-void TCustomControl::PaintWindow(HDC dc) {
-  const RECT r = ClientRect();
-  FillRectColor(dc, r, Color());
-  Paint(dc);
-}
-
-void TCustomControl::Paint(HDC) {}
 
 TControl* FindControlAtScreenPos(POINT screenPoint, bool allowDisabled) {
   HWND wnd = WindowFromPoint(screenPoint);

@@ -51,6 +51,17 @@ class TWinControl : public TControl {
 
   void SetBounds(int left, int top, int width, int height) override;
   RECT ClientRect() const override;
+
+  // Changes the window's style bits in place: clears `clear`, then sets
+  // `set`. True when the style changed. The system applies a change of the
+  // frame bits only after FrameChanged. This stands in for recreating the
+  // window: the observable result is the same, and system controls keep
+  // their contents (edit text, list and combo items).
+  bool ModifyStyle(DWORD clear, DWORD set);
+  bool ModifyExStyle(DWORD clear, DWORD set);
+  // Makes the system ask for the non-client size again (WM_NCCALCSIZE) and
+  // repaint the frame, without moving, sizing, reordering or activating.
+  void FrameChanged();
   void Invalidate() override;
   // Paints the invalid parts now.
   void Update();
@@ -113,8 +124,14 @@ class TWinControl : public TControl {
 
   // For our own window classes: draws the whole client area (background,
   // own drawing) into an off-screen DC before the windowless children are
-  // drawn over it; the result reaches the screen in one copy.
+  // drawn over it; the result reaches the screen in one copy. The base
+  // draws the background only.
   virtual void PaintWindow(HDC dc);
+  // The background of the composed picture: WM_ERASEBKGND with the
+  // off-screen DC is offered through WindowProc, so a component that took
+  // the window over (a skinned frame) can draw it; the client area is
+  // filled with Color() only when nobody answered (result 0).
+  void PaintBackground(HDC dc);
 
   // The window got or lost the keyboard focus: raise OnEnter / OnExit.
   virtual void DoEnter();
@@ -153,6 +170,7 @@ class TWinControl : public TControl {
   bool mouseInWindow_ = false;
   bool tabStop_ = false;
   bool aligning_ = false;
+  bool offeringErase_ = false;
 };
 
 // A windowed control of our own window class that draws itself: Paint
@@ -162,7 +180,7 @@ class TCustomControl : public TWinControl {
   explicit TCustomControl(TWinControl* parent);
 
  protected:
-  // Fills the client area with Color() and calls Paint.
+  // Draws the background (PaintBackground) and calls Paint.
   void PaintWindow(HDC dc) override;
   virtual void Paint(HDC dc);
 };

@@ -2,11 +2,16 @@
 #include "skin/win32/SkinControlLink.h"
 
 #include "skin/SkinFormat.h"
+#include "skin/win32/SkinBroadcast.h"
 
 namespace tavo::skin {
 
 TSkinControlLink::TSkinControlLink(const void* form, TReactions reactions, TSkinNotifier& notifier)
     : reactions_(std::move(reactions)), notifier_(notifier) {
+  // The forms join the application's notifier before the first control
+  // does: a load then reaches each form's window (and its frame) before
+  // the form's controls refresh themselves.
+  if (&notifier_ == &TSkinNotifier::Default()) DeliverSkinMessagesToForms();
   id_ = notifier_.Register(form, [this](uint32_t message, TSkinData& data) { Receive(message, data); });
 }
 

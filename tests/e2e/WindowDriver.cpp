@@ -1,7 +1,10 @@
-// Process control, window search, mouse input and screen capture.
+// Process control, window search, mouse and keyboard input and screen
+// capture.
 #include "tests/e2e/WindowDriver.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <vector>
 
 #include "tests/e2e/Png.h"
@@ -122,6 +125,91 @@ void TWindowDriver::Click(HWND wnd, POINT clientPoint) {
   SendInput(1, &input[1], sizeof(INPUT));
   Sleep(50);
   SendInput(1, &input[2], sizeof(INPUT));
+}
+
+void TWindowDriver::SendMouse(POINT p, DWORD flags) {
+  const int w = GetSystemMetrics(SM_CXSCREEN);
+  const int h = GetSystemMetrics(SM_CYSCREEN);
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  // Absolute coordinates run from 0 to 65535 across the screen.
+  input.mi.dx = MulDiv(p.x, 65535, w - 1);
+  input.mi.dy = MulDiv(p.y, 65535, h - 1);
+  input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &input, sizeof(INPUT));
+}
+
+namespace {
+
+POINT ToScreen(HWND wnd, POINT clientPoint) {
+  ClientToScreen(wnd, &clientPoint);
+  return clientPoint;
+}
+
+}  // namespace
+
+void TWindowDriver::MoveMouse(HWND wnd, POINT clientPoint) {
+  SendMouse(ToScreen(wnd, clientPoint), MOUSEEVENTF_MOVE);
+}
+
+void TWindowDriver::RightClick(HWND wnd, POINT clientPoint) {
+  const POINT p = ToScreen(wnd, clientPoint);
+  SendMouse(p, MOUSEEVENTF_MOVE);
+  Sleep(150);  // let the program see the cursor arrive before the press
+  SendMouse(p, MOUSEEVENTF_RIGHTDOWN);
+  Sleep(50);
+  SendMouse(p, MOUSEEVENTF_RIGHTUP);
+}
+
+void TWindowDriver::DoubleClick(HWND wnd, POINT clientPoint) {
+  const POINT p = ToScreen(wnd, clientPoint);
+  SendMouse(p, MOUSEEVENTF_MOVE);
+  Sleep(150);
+  // Four events within a quarter of the double-click time (at most 20 ms
+  // apart), so the second press is a double click however slow the system.
+  const DWORD gap = std::min<DWORD>(20, GetDoubleClickTime() / 8);
+  for (DWORD flags : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
+    SendMouse(p, flags);
+    Sleep(gap);
+  }
+}
+
+void TWindowDriver::Drag(HWND wnd, POINT from, POINT to, int steps) {
+  if (steps < 1) steps = 1;
+  const POINT start = ToScreen(wnd, from);
+  const POINT end = ToScreen(wnd, to);
+  SendMouse(start, MOUSEEVENTF_MOVE);
+  Sleep(150);
+  SendMouse(start, MOUSEEVENTF_LEFTDOWN);
+  Sleep(50);
+  for (int i = 1; i <= steps; ++i) {
+    const POINT p{start.x + MulDiv(end.x - start.x, i, steps), start.y + MulDiv(end.y - start.y, i, steps)};
+    SendMouse(p, MOUSEEVENTF_MOVE);
+    Sleep(30);
+  }
+  SendMouse(end, MOUSEEVENTF_LEFTUP);
+}
+
+void TWindowDriver::SendKey(WORD key, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  SendInput(1, &input, sizeof(INPUT));
+}
+
+void TWindowDriver::PressKey(WORD key) { PressKeys({key}); }
+
+void TWindowDriver::PressKeys(std::initializer_list<WORD> keys) {
+  for (WORD key : keys) {
+    SendKey(key, false);
+    Sleep(20);
+  }
+  for (auto it = std::rbegin(keys); it != std::rend(keys); ++it) {
+    SendKey(*it, true);
+    Sleep(20);
+  }
 }
 
 bool TWindowDriver::Screenshot(HWND wnd, const std::wstring& file) {

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 
 namespace tavo::e2e {
@@ -41,6 +42,22 @@ class TWindowDriver {
 
   // Moves the mouse to a client point of wnd and clicks the left button.
   static void Click(HWND wnd, POINT clientPoint);
+  // Moves the mouse to a client point of wnd and clicks the right button.
+  static void RightClick(HWND wnd, POINT clientPoint);
+  // Two left clicks at a client point, well inside the system's
+  // double-click time.
+  static void DoubleClick(HWND wnd, POINT clientPoint);
+  // Presses the left button at one client point, moves in `steps` even
+  // steps to the other and releases it there.
+  static void Drag(HWND wnd, POINT from, POINT to, int steps = 8);
+  // Moves the mouse to a client point of wnd without pressing anything.
+  static void MoveMouse(HWND wnd, POINT clientPoint);
+  // Presses and releases one key (a virtual-key code) in the window that
+  // has the keyboard focus.
+  static void PressKey(WORD key);
+  // Presses the keys in order and releases them in reverse: {VK_MENU,
+  // VK_SPACE} is Alt+Space.
+  static void PressKeys(std::initializer_list<WORD> keys);
   // Saves what the screen shows of the window as a PNG file.
   static bool Screenshot(HWND wnd, const std::wstring& file);
 
@@ -48,6 +65,10 @@ class TWindowDriver {
   static int Scale(int value);
 
  private:
+  // One mouse event at a screen point (absolute coordinates).
+  static void SendMouse(POINT screenPoint, DWORD flags);
+  static void SendKey(WORD key, bool up);
+
   PROCESS_INFORMATION info_{};
 };
 

@@ -1,0 +1,272 @@
+// TSkinForm: the skinned window frame. A non-visual component owned by a
+// form; it takes the form's window procedure over, removes the native
+// caption, and computes the client area, the window shape, the frame
+// picture and the caption objects from the skin of its SkinData (or draws a
+// plain frame without one). The geometry, layout, composition, region and
+// objects are portable (skin/Frame*.h); this class holds the state, the
+// message rows, the device contexts, the region and the timers. Win32 side.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "core/BorderIcons.h"
+#include "core/Rect.h"
+#include "skin/Bitmap.h"
+#include "skin/FrameClientArea.h"
+#include "skin/FrameGeometry.h"
+#include "skin/FrameLayout.h"
+#include "skin/FrameObjects.h"
+#include "skin/MaskRegion.h"
+#include "skin/SkinComponent.h"
+#include "skin/SkinData.h"
+#include "skin/win32/SkinControlTimer.h"
+#include "skin/win32/SkinFormText.h"
+#include "ui/Component.h"
+#include "ui/Form.h"
+#include "ui/Graphics.h"
+
+namespace tavo::skin {
+
+// Translucency goes through this seam, so tests can see what would be set
+// where the system offers no layered windows (Wine, and every system from
+// Vista on).
+struct TLayeredWindowApi {
+  std::function<bool()> CanUse;
+  std::function<void(HWND, uint8_t)> SetAlpha;
+  // The system's: CanUseLayeredWindows and SetWindowAlpha.
+  static TLayeredWindowApi System();
+};
+
+class TSkinForm;
+
+// Events with an object's IDName; the sender is the frame.
+using TMouseEnterEvent = std::function<void(TSkinForm& sender, const std::string& idName)>;
+using TMouseLeaveEvent = TMouseEnterEvent;
+using TMouseDownEvent = std::function<void(TSkinForm& sender, const std::string& idName, int x, int y,
+                                           TRect& objectRect, TSkinMouseButton button)>;
+using TMouseUpEvent = TMouseDownEvent;
+using TMouseMoveEvent =
+    std::function<void(TSkinForm& sender, const std::string& idName, int x, int y, TRect& objectRect)>;
+using TPaintEvent =
+    std::function<void(TSkinForm& sender, const std::string& idName, TBitmap& canvas, TRect& objectRect)>;
+using TActivateCustomObjectEvent =
+    std::function<void(TSkinForm& sender, const std::string& idName, bool& objectVisible)>;
+using TFrameNotifyEvent = std::function<void(TSkinForm& sender)>;
+
+enum class TFrameMode { fmPlain, fmSkinned };
+
+class TSkinForm : public ui::TComponent, public TSkinComponent, public TFrameObjectHost {
+ public:
+  // owner must be a form: any other owner (or none) raises EInvalidCast.
+  // The three timers (mouse tracking, morph, animation) are made by timers,
+  // all stopped.
+  explicit TSkinForm(ui::TComponent* owner, TControlTimerFactory timers = NewWindowTimer,
+                     TLayeredWindowApi layered = TLayeredWindowApi::System());
+  ~TSkinForm() override;
+
+  // True while the component is edited in a form designer: nothing is
+  // taken over and assignments only store.
+  bool Designing = false;
+  // While the form's stored settings are read: setters only store.
+  bool Loading = false;
+
+  // --- published properties ---------------------------------------------
+  TSkinData* SkinData() const { return skinData_; }
+  void SetSkinData(TSkinData* data);
+  TSkinData* MenusSkinData() const { return menusSkinData_; }
+  void SetMenusSkinData(TSkinData* data);
+  TBorderIcons BorderIcons() const { return borderIcons_; }
+  // Stores the set, makes the six default buttons (replacing a skin's
+  // objects), then shows and hides buttons by the set.
+  void SetBorderIcons(TBorderIcons icons);
+  bool HideCaptionButtons() const { return hideCaptionButtons_; }
+  void SetHideCaptionButtons(bool hide);
+  bool ShowIcon() const override { return showIcon_; }
+  void SetShowIcon(bool show);
+  const ui::TFont& DefCaptionFont() const { return defCaptionFont_; }
+  void SetDefCaptionFont(const ui::TFont& font);
+  const ui::TFont& DefInActiveCaptionFont() const { return defInActiveCaptionFont_; }
+  void SetDefInActiveCaptionFont(const ui::TFont& font);
+  const TBitmap& LogoBitMap() const { return logo_; }
+  void SetLogoBitMap(const TBitmap& logo) { logo_ = logo; }
+  bool LogoBitMapTransparent = false;
+  bool AlphaBlend() const { return alphaBlend_; }
+  void SetAlphaBlend(bool on);
+  uint8_t AlphaBlendValue() const { return alphaBlendValue_; }
+  void SetAlphaBlendValue(uint8_t value);
+  bool AlphaBlendAnimation = false;
+  int MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0;
+  int ClientWidth = 0, ClientHeight = 0;
+  bool MaximizeOnFullScreen = false;
+  bool Magnetic = false;
+  uint8_t MagneticSize = 5;
+  bool UseFormCursorInNCArea = false;
+  bool UseDefaultSysMenu = true;
+  bool AlwaysMinimizeToTray = false, AlwaysShowInTray = false;
+  bool ShowObjectHint = false;
+  bool UseDefaultObjectHint = true;
+  int MaxMenuItemsInWindow() const { return maxMenuItemsInWindow_; }
+  void SetMaxMenuItemsInWindow(int n) {
+    if (n >= 0) maxMenuItemsInWindow_ = n;
+  }
+  bool MenusAlphaBlend = false, MenusAlphaBlendAnimation = false;
+  uint8_t MenusAlphaBlendValue = 200;
+  bool UseSkinFontInMenu = true;
+  int DefMenuItemHeight() const { return defMenuItemHeight_; }
+  void SetDefMenuItemHeight(int h) {
+    if (h >= 1) defMenuItemHeight_ = h;
+  }
+  ui::TFont DefMenuItemFont;
+  // The system menu, tray icon, hint, main menu bar and tabs bar are
+  // components of issues still to come; their properties wait for them.
+
+  // --- events ------------------------------------------------------------
+  TFrameNotifyEvent OnChangeSkinData, OnActivate, OnDeActivate, OnChangeRollUpState, OnSkinMenuOpen,
+      OnSkinMenuClose, OnMainMenuEnter, OnMainMenuExit, OnMinimizeToTray, OnRestoreFromTray;
+  TMouseEnterEvent OnMouseEnterEvent;
+  TMouseLeaveEvent OnMouseLeaveEvent;
+  TMouseDownEvent OnMouseDownEvent;
+  TMouseUpEvent OnMouseUpEvent;
+  TMouseMoveEvent OnMouseMoveEvent;
+  TPaintEvent OnPaintEvent;
+  TActivateCustomObjectEvent OnActivateCustomObject;
+  // Window commands of the caption buttons other than close (maximize,
+  // minimize, roll up, tray): the window-state rules come with the frame's
+  // behaviour; until then this is where they arrive.
+  std::function<void(TStdCommand)> OnWindowCommand;
+
+  // --- operations ----------------------------------------------------------
+  void ApplySkin();
+  void ApplyBorderIcons();
+  void RefreshObjectHints();
+  void CreateDefaultButtons();
+  void RedrawObject(TActiveSkinObject& object) override;
+
+  // --- inspection ----------------------------------------------------------
+  ui::TForm& Form() const { return form_; }
+  TFrameMode Mode() const { return mode_; }
+  const TActiveObjectList& Objects() const { return objects_; }
+  TPoint FrameSize() const { return frameSize_; }
+  const TPlacedFrameGeometry& Placed() const { return placed_; }
+  const TRect& PlainCaptionRect() const { return plainCaptionRect_; }
+  const TMaskPieces& MaskStrips() const { return maskStrips_; }
+  bool HoldsRegion() const { return regionSet_; }
+  int ActiveObjectIndex() const { return activeObject_; }
+  int CaptureObjectIndex() const { return captureObject_; }
+  bool MouseTimerRunning() const { return mouseTimer_->Running(); }
+  bool MorphTimerRunning() const { return morphTimer_->Running(); }
+  bool AnimationTimerRunning() const { return animationTimer_->Running(); }
+  // How many times ApplySkin built objects from a skin.
+  int SkinObjectBuilds() const { return skinObjectBuilds_; }
+  TControlTimer& MorphTimer() { return *morphTimer_; }
+  TControlTimer& AnimationTimer() { return *animationTimer_; }
+  TFrameSizeLimits SizeLimits() const;
+  // The whole window as the frame paints it now (PaintSkinnedFrame or
+  // PaintPlainFrame composed off-screen); the client area keeps what
+  // background holds.
+  TBitmap ComposeWindow(const TBitmap& background);
+  // The client background WM_ERASEBKGND draws, client width x height.
+  TBitmap ComposeClientBackground();
+
+  // --- TFrameObjectHost ------------------------------------------------------
+  bool FormActive() const override;
+  std::string CaptionText() const override;
+  TWindowState WindowState() const override { return windowState_; }
+  bool RolledUp() const override { return rolledUp_; }
+  void DrawFormIcon(TBitmap& canvas, int x, int y) override;
+  int CaptionCharset() const override;
+  TColor SystemColor(TFrameSysColor color) const override;
+  TFrameTextPainter& TextPainter() override { return text_; }
+  void RequestNcPaint() override;
+  void SetMorphTimer(bool enabled) override;
+  void SetAnimationTimer(bool enabled) override;
+  void ExecuteCommand(TStdCommand command) override;
+  void CloseForm() override;
+  TObjectMenu* SystemMenu() override { return nullptr; }
+  void PopupMenu(TActiveSkinObject&, TObjectMenu&, bool) override {}
+  void FireMouseEnter(const std::string& idName) override;
+  void FireMouseLeave(const std::string& idName) override;
+  void FireMouseDown(const std::string& idName, int x, int y, TRect objectRect, TSkinMouseButton button) override;
+  void FireMouseUp(const std::string& idName, int x, int y, TRect objectRect, TSkinMouseButton button) override;
+  void FireMouseMove(const std::string& idName, int x, int y, TRect objectRect) override;
+  void FirePaint(const std::string& idName, TBitmap& canvas, TRect objectRect) override;
+  void FireActivate(bool active) override;
+
+ protected:
+  void Notification(TSkinComponent* removed) override;
+
+ private:
+  // The frame's own window procedure; `previous_` is what it replaced.
+  struct TFrameProc {
+    TSkinForm* frame;
+    void operator()(ui::TMessage& m) const { frame->FrameWndProc(m); }
+  };
+  void FrameWndProc(ui::TMessage& m);
+  void Default(ui::TMessage& m) { previous_(m); }
+  void HandleSkinMessage(ui::TMessage& m);
+  void HandleSize(ui::TMessage& m);
+  void HandleShowWindow(ui::TMessage& m);
+  void HandleFadeTimer();
+
+  bool Skinned() const { return mode_ == TFrameMode::fmSkinned && skinData_ && !skinData_->IsEmpty; }
+  bool BorderNone() const { return form_.BorderStyle() == ui::TBorderStyle::bsNone; }
+  bool ToolWindow() const;
+  HWND Wnd() const { return form_.HandleAllocated() ? form_.Handle() : nullptr; }
+  void TakeFrameSize();
+  TFrameIconSize IconSize() const;
+  void FreeObjects();
+  // Placed geometry and layout for the current frame size (skinned mode).
+  void LayOut();
+  // Sets or removes the window region; true when a region was set.
+  bool BuildWindowRegion();
+  void RemoveRegion();
+  void PaintSkinnedFrame();
+  void PaintPlainFrame();
+  void EraseBackground(HDC dc);
+  void CalcClientRect(ui::TMessage& m);
+  void WriteMinMaxInfo(MINMAXINFO& info) const;
+  void SetLayered(bool on);
+  void SetAlpha(uint8_t alpha);
+  HICON SmallIcon();
+
+  ui::TForm& form_;
+  ui::TWndMethod previous_;
+  TLayeredWindowApi layered_;
+  TSkinData* skinData_ = nullptr;
+  TSkinData* menusSkinData_ = nullptr;
+  TBorderIcons borderIcons_{TBorderIcon::biSystemMenu, TBorderIcon::biMinimize, TBorderIcon::biMaximize,
+                            TBorderIcon::biRollUp};
+  bool hideCaptionButtons_ = false;
+  bool showIcon_ = false;
+  ui::TFont defCaptionFont_, defInActiveCaptionFont_;
+  TBitmap logo_;
+  bool alphaBlend_ = false;
+  uint8_t alphaBlendValue_ = 200;
+  int maxMenuItemsInWindow_ = 0;
+  int defMenuItemHeight_ = 20;
+
+  TFrameMode mode_ = TFrameMode::fmPlain;
+  TPoint frameSize_{0, 0};
+  TPlacedFrameGeometry placed_;
+  TRect plainCaptionRect_;
+  TActiveObjectList objects_;
+  TMaskPieces maskStrips_;
+  bool regionSet_ = false;
+  TWindowState windowState_ = TWindowState::wsNormal;
+  bool rolledUp_ = false;
+  int activeObject_ = -1, previousActiveObject_ = -1, captureObject_ = -1;
+  HICON smallIcon_ = nullptr;
+  std::unique_ptr<TControlTimer> mouseTimer_, morphTimer_, animationTimer_;
+  TGdiFrameTextPainter text_;
+  int skinObjectBuilds_ = 0;
+};
+
+// The frame a form owns, or null.
+TSkinForm* FindSkinForm(const ui::TForm& form);
+
+}  // namespace tavo::skin
