@@ -40,7 +40,7 @@ class TFrameTextPainter {
   virtual TPoint TextExtent(const std::string& text, const TButtonFont& font) = 0;
   // Writes the text with its cell's top-left corner at (x, y), leaving the
   // pixels between the letters as they are.
-  virtual void TextOut(TBitmap& canvas, int x, int y, const std::string& text, const TButtonFont& font,
+  virtual void DrawTextAt(TBitmap& canvas, int x, int y, const std::string& text, const TButtonFont& font,
                        TColor color) = 0;
 };
 

@@ -49,7 +49,7 @@ TBitmap PaintPlainCaption(const TPlainFrameInput& in, TFrameTextPainter& text,
     const int x = li + (width - li - ri) / 2 - (size.x + 5) / 2;
     const int y = h / 2 - size.y / 2;
     FillRect(caption, TRect{x, 0, x + size.x + 5, h}, c.BtnFace);
-    text.TextOut(caption, x + 3, y, shown, in.Font, in.FontColor);
+    text.DrawTextAt(caption, x + 3, y, shown, in.Font, in.FontColor);
   }
 
   for (const TPaintedObject& object : objects)

@@ -84,8 +84,8 @@ void TSkinCaptionObject::WriteText(TBitmap& canvas, int ox, int oy, bool active)
                TRect{0, 0, plate.Width(), plate.Height()});
     }
   }
-  if (Shadow) painter.TextOut(canvas, x + 1, y + 1, text, font, active ? ActiveShadowColor : ShadowColor);
-  painter.TextOut(canvas, x, y, text, font, active ? ActiveFontColor : FontColor);
+  if (Shadow) painter.DrawTextAt(canvas, x + 1, y + 1, text, font, active ? ActiveShadowColor : ShadowColor);
+  painter.DrawTextAt(canvas, x, y, text, font, active ? ActiveFontColor : FontColor);
 }
 
 TBitmap TSkinCaptionObject::Background(const TBitmap* picture, const TRect& rect) const {

@@ -3,7 +3,7 @@
 
 namespace tavo::skin {
 
-void TGdiFrameTextPainter::TextOut(TBitmap& canvas, int x, int y, const std::string& text, const TButtonFont& font,
+void TGdiFrameTextPainter::DrawTextAt(TBitmap& canvas, int x, int y, const std::string& text, const TButtonFont& font,
                                    TColor color) {
   if (text.empty()) return;
   DrawTextOnCanvas(canvas, font, color, pixelsPerInch_,

@@ -4,8 +4,6 @@
 // Win32 side.
 #pragma once
 
-// First: <windows.h> renames TextOut to TextOutA, and the interface and
-// this override must be read under the same name.
 #include <windows.h>
 
 #include "skin/FrameObjectHost.h"
@@ -21,7 +19,7 @@ class TGdiFrameTextPainter : public TFrameTextPainter {
   TPoint TextExtent(const std::string& text, const TButtonFont& font) override {
     return measure_.TextExtent(text, font);
   }
-  void TextOut(TBitmap& canvas, int x, int y, const std::string& text, const TButtonFont& font,
+  void DrawTextAt(TBitmap& canvas, int x, int y, const std::string& text, const TButtonFont& font,
                TColor color) override;
 
  private:

@@ -17,7 +17,7 @@ class TFixedTextPainter : public TFrameTextPainter {
   TPoint TextExtent(const std::string& text, const TButtonFont&) override {
     return TPoint{kCellWidth * static_cast<int>(text.size()), kCellHeight};
   }
-  void TextOut(TBitmap& canvas, int x, int y, const std::string& text, const TButtonFont&, TColor color) override {
+  void DrawTextAt(TBitmap& canvas, int x, int y, const std::string& text, const TButtonFont&, TColor color) override {
     written.push_back(text);
     for (size_t i = 0; i < text.size(); ++i) {
       const int left = x + kCellWidth * static_cast<int>(i);

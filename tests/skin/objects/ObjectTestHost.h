@@ -34,7 +34,7 @@ class TBlockTextPainter : public TFrameTextPainter {
     return w;
   }
   TPoint TextExtent(const std::string& text, const TButtonFont&) override { return TPoint{Width(text), kTextHeight}; }
-  void TextOut(TBitmap& canvas, int x, int y, const std::string& text, const TButtonFont& font,
+  void DrawTextAt(TBitmap& canvas, int x, int y, const std::string& text, const TButtonFont& font,
                TColor color) override {
     calls.push_back(TCall{x, y, text, font, color});
     FillRect(canvas, TRect{x, y, x + Width(text), y + kTextHeight}, color);
