@@ -68,6 +68,20 @@ void TUnZip::FreeLists() {
   sortedOwn_.reset();
   sortedView_ = nullptr;
   entryList_.reset();
+  entries_.clear();
+}
+
+void TUnZip::NewEntryList() {
+  FreeLists();
+  entryList_ = std::make_unique<TSortedZip>(TZipSortMode::ByNone, TDuplicates::dupError);
+  sortedView_ = entryList_.get();
+}
+
+TZipHeaderInfo* TUnZip::AppendEntry(std::unique_ptr<TZipHeaderInfo> entry) {
+  TZipHeaderInfo* added = entry.get();
+  entries_.push_back(std::move(entry));
+  entryList_->Append(added);
+  return added;
 }
 
 void TUnZip::OpenArchiveStream() {
@@ -120,8 +134,9 @@ void TUnZip::ApplySortMode(TZipSortMode mode) {
   sortedOwn_.reset();
   sortedView_ = entryList_.get();
   if (mode != TZipSortMode::ByNone && entryList_) {
-    sortedOwn_ = std::make_unique<TSortedZip>(false, TDuplicates::dupAccept, mode);
-    for (int i = 0; i < entryList_->Count(); ++i) sortedOwn_->AddSorted(entryList_->Items(i));
+    sortedOwn_ = std::make_unique<TSortedZip>(mode, TDuplicates::dupAccept);
+    for (int i = 0; i < entryList_->Count(); ++i) sortedOwn_->Append(entryList_->Items(i));
+    sortedOwn_->Sort();
     sortedView_ = sortedOwn_.get();
   }
   SortMode = mode;

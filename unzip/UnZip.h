@@ -199,8 +199,13 @@ class TUnZip {
 
   void FreeArchive();
   void FreeLists();
+  // A fresh, empty EntryList that is also the sorted view.
+  void NewEntryList();
+  // Hands the record to the component and appends it to EntryList.
+  TZipHeaderInfo* AppendEntry(std::unique_ptr<TZipHeaderInfo> entry);
   void OpenArchiveStream();
   void ReadDirectory();
+  void ReadCentralEntries(TStream*& src, bool fromDirectoryFile);
   bool LocateEndRecord(TStream& stream);
   bool RebuildDirectory();
   bool ReadCentralHeader(TStream& stream, TZipHeaderInfo& entry, bool nextPartRequest);
@@ -224,7 +229,8 @@ class TUnZip {
   std::string baseName_;
   std::unique_ptr<TLFNFileStream> archive_;
   std::unique_ptr<TLFNFileStream> directoryFile_;  // the ".zfc" file while it is read
-  std::unique_ptr<TSortedZip> entryList_;
+  TEntryStore entries_;                    // owns the records EntryList refers to
+  std::unique_ptr<TSortedZip> entryList_;  // physical order, duplicates refused
   std::unique_ptr<TSortedZip> sortedOwn_;  // the sorted view when it is not entryList_
   TSortedZip* sortedView_ = nullptr;
   TEndCentral endRecord_;

@@ -298,8 +298,7 @@ bool TUnZip::RebuildDirectory() {
     }
   }
   stream.Seek(pos - 6, kBegin);
-  entryList_ = std::make_unique<TSortedZip>(true, TDuplicates::dupError, TZipSortMode::ByNone);
-  sortedView_ = entryList_.get();
+  NewEntryList();
   for (;;) {
     ProcessMessagesIfOn();
     auto entry = std::make_unique<TZipHeaderInfo>(OEMConvert);
@@ -308,13 +307,13 @@ bool TUnZip::RebuildDirectory() {
     const uint64_t compressed = entry->EffectiveCompressedSize();
     skip += compressed > static_cast<uint64_t>(INT64_MAX / 2) ? INT64_MAX / 2 : static_cast<int64_t>(compressed);
     if (entry->BitFlag & kFlagDataDescriptor) skip += static_cast<int64_t>(kDataDescriptorSize);
-    // Two headers at one offset cannot happen in a forward scan, but a list
-    // error must not escape from a rebuild.
-    try {
-      if (entryList_->AddSorted(entry.get()) >= 0) entry.release();
-    } catch (const EListError&) {
+    // A forward scan finds headers at rising offsets, so the list is in
+    // physical order as it grows; a header at or before the last one (which
+    // cannot happen) ends the scan rather than break that order.
+    if (entryList_->Count() > 0 &&
+        entryList_->Compare(*entryList_->Items(entryList_->Count() - 1), *entry) >= 0)
       break;
-    }
+    AppendEntry(std::move(entry));
     stream.Seek(skip, kCurrent);
   }
   endRecord_.ThisDisk = 0;
@@ -331,6 +330,73 @@ bool TUnZip::RebuildDirectory() {
   currentDisk_ = 0;
   numberOfParts_ = 1;
   return true;
+}
+
+// Reads the central headers the end record announces from `src` (the
+// archive stream, or the ".zfc" file) into EntryList, in reading order. A
+// header that cannot be read rebuilds a single-part archive and starts over
+// against the scanned entries; after a rebuild the headers only update the
+// scanned entries they match. Raises EBadZipFile when nothing helps.
+void TUnZip::ReadCentralEntries(TStream*& src, bool fromDirectoryFile) {
+  uint16_t pendingSkip = 0;
+  TZipHeaderInfo* previous = nullptr;
+  for (uint64_t i = 0; i < endRecord_.EffectiveTotalEntries(); ++i) {
+    ProcessMessagesIfOn();
+    auto entry = std::make_unique<TZipHeaderInfo>(OEMConvert);
+    const bool nextPart = !rebuilt_ && MultiMode() != TMultiMode::mmNone && !fromDirectoryFile;
+    bool ok = ReadCentralHeader(*src, *entry, nextPart);
+    src = fromDirectoryFile ? directoryFile_.get() : archive_.get();
+    if (!ok && pendingSkip > 0) {
+      // The previous entry's extra field length was wrong: look for this
+      // header again as if that entry had no extra field.
+      if (previous) previous->ExtraFieldLength = 0;
+      src->Seek(-static_cast<int64_t>(pendingSkip), kCurrent);
+      previous = nullptr;
+      ok = ReadCentralHeader(*src, *entry, nextPart);
+      src = fromDirectoryFile ? directoryFile_.get() : archive_.get();
+    }
+    pendingSkip = 0;
+    if (!ok) {
+      if (rebuilt_) break;
+      if (MultiMode() != TMultiMode::mmNone || fromDirectoryFile || !RebuildDirectory()) {
+        ClearArchive();
+        throw EBadZipFile(kMsgNotValidZip);
+      }
+      src = archive_.get();
+      previous = nullptr;
+      i = static_cast<uint64_t>(-1);  // restart at 0 against the scanned entries
+      continue;
+    }
+    if (rebuilt_) {
+      const int found = entryList_->Find(*entry);
+      if (found >= 0) {
+        TZipHeaderInfo* listed = entryList_->Items(found);
+        const uint32_t keepOffset = listed->LocalHeaderOffset;
+        std::unique_ptr<TZip64Info> keepZip64 =
+            listed->Zip64Info ? std::make_unique<TZip64Info>(*listed->Zip64Info) : nullptr;
+        listed->Assign(*entry);
+        listed->LocalHeaderOffset = keepOffset;
+        if (keepOffset == kSentinel32 && keepZip64) listed->EnsureZip64Info().LocalHeaderOffset = keepZip64->LocalHeaderOffset;
+      }
+      src->Seek(static_cast<int64_t>(entry->ExtraFieldLength) + entry->FileCommentLength, kCurrent);
+      continue;
+    }
+    TZipHeaderInfo* added = AppendEntry(std::move(entry));
+    if (endRecord_.EffectiveThisDisk() > 0 && added->FileCommentLength > 0 && !fromDirectoryFile) {
+      const int64_t here = src->Position();
+      src->Seek(added->ExtraFieldLength, kCurrent);
+      std::string comment(added->FileCommentLength, '\0');
+      const int64_t got = src->Read(comment.data(), static_cast<int64_t>(comment.size()));
+      comment.resize(static_cast<size_t>(std::max<int64_t>(0, got)));
+      added->FileComment = std::make_unique<std::string>(comment);
+      src->Seek(here, kBegin);
+    }
+    src->Seek(static_cast<int64_t>(added->ExtraFieldLength) + added->FileCommentLength, kCurrent);
+    if (added->ExtraFieldLength > 0) {
+      pendingSkip = added->ExtraFieldLength;
+      previous = added;
+    }
+  }
 }
 
 void TUnZip::ReadDirectory() {
@@ -390,86 +456,23 @@ void TUnZip::ReadDirectory() {
     }
     src = archive_.get();
   }
-  if (!entryList_ || entryList_->Count() == 0) {
-    entryList_ = std::make_unique<TSortedZip>(true, TDuplicates::dupError, TZipSortMode::ByNone);
-    sortedView_ = entryList_.get();
-  }
+  if (!entryList_ || entryList_->Count() == 0) NewEntryList();
   numberOfParts_ = static_cast<int>(endRecord_.EffectiveThisDisk()) + 1;
 
-  uint16_t pendingSkip = 0;
-  TZipHeaderInfo* previous = nullptr;
-  for (uint64_t i = 0; i < endRecord_.EffectiveTotalEntries(); ++i) {
-    ProcessMessagesIfOn();
-    auto entry = std::make_unique<TZipHeaderInfo>(OEMConvert);
-    const bool nextPart = !rebuilt_ && MultiMode() != TMultiMode::mmNone && !fromDirectoryFile;
-    bool ok = ReadCentralHeader(*src, *entry, nextPart);
-    src = fromDirectoryFile ? directoryFile_.get() : archive_.get();
-    if (!ok && pendingSkip > 0) {
-      // The previous entry's extra field length was wrong: look for this
-      // header again as if that entry had no extra field.
-      if (previous) previous->ExtraFieldLength = 0;
-      src->Seek(-static_cast<int64_t>(pendingSkip), kCurrent);
-      previous = nullptr;
-      ok = ReadCentralHeader(*src, *entry, nextPart);
-      src = fromDirectoryFile ? directoryFile_.get() : archive_.get();
-    }
-    pendingSkip = 0;
-    if (!ok) {
-      if (rebuilt_) break;
-      if (MultiMode() != TMultiMode::mmNone || fromDirectoryFile || !RebuildDirectory()) {
-        ClearArchive();
-        throw EBadZipFile(kMsgNotValidZip);
-      }
-      src = archive_.get();
-      previous = nullptr;
-      i = static_cast<uint64_t>(-1);  // restart at 0 against the scanned entries
-      continue;
-    }
-    if (rebuilt_) {
-      const int found = entryList_->Find(*entry);
-      if (found >= 0) {
-        TZipHeaderInfo* listed = entryList_->Items(found);
-        const uint32_t keepOffset = listed->LocalHeaderOffset;
-        std::unique_ptr<TZip64Info> keepZip64 =
-            listed->Zip64Info ? std::make_unique<TZip64Info>(*listed->Zip64Info) : nullptr;
-        listed->Assign(*entry);
-        listed->LocalHeaderOffset = keepOffset;
-        if (keepOffset == kSentinel32 && keepZip64) listed->EnsureZip64Info().LocalHeaderOffset = keepZip64->LocalHeaderOffset;
-      }
-      src->Seek(static_cast<int64_t>(entry->ExtraFieldLength) + entry->FileCommentLength, kCurrent);
-      continue;
-    }
-    TZipHeaderInfo* added = entry.get();
-    bool duplicate = false;
+  for (;;) {
+    ReadCentralEntries(src, fromDirectoryFile);
+    if (rebuilt_) break;
+    // The list was appended in reading order; put it in physical order. Two
+    // entries at one part and offset make the directory untrustworthy.
     try {
-      entryList_->AddSorted(added);
-      entry.release();
+      entryList_->Sort();
+      break;
     } catch (const EListError&) {
-      duplicate = true;
-    }
-    if (duplicate) {
       if (MultiMode() != TMultiMode::mmNone || fromDirectoryFile || !RebuildDirectory()) {
         ClearArchive();
         throw EBadZipFile(kMsgNotValidZip);
       }
       src = archive_.get();
-      previous = nullptr;
-      i = static_cast<uint64_t>(-1);
-      continue;
-    }
-    if (endRecord_.EffectiveThisDisk() > 0 && added->FileCommentLength > 0 && !fromDirectoryFile) {
-      const int64_t here = src->Position();
-      src->Seek(added->ExtraFieldLength, kCurrent);
-      std::string comment(added->FileCommentLength, '\0');
-      const int64_t got = src->Read(comment.data(), static_cast<int64_t>(comment.size()));
-      comment.resize(static_cast<size_t>(std::max<int64_t>(0, got)));
-      added->FileComment = std::make_unique<std::string>(comment);
-      src->Seek(here, kBegin);
-    }
-    src->Seek(static_cast<int64_t>(added->ExtraFieldLength) + added->FileCommentLength, kCurrent);
-    if (added->ExtraFieldLength > 0) {
-      pendingSkip = added->ExtraFieldLength;
-      previous = added;
     }
   }
   if (endRecord_.EffectiveThisDisk() > 0 && endRecord_.CommentLength > 0) {
