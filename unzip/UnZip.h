@@ -36,7 +36,10 @@ enum class TSkipReason {
   srExcludeList,
   srArchiveBitNotSet,
   srNoFileToFreshen,
-  srSkippedInStartZip
+  srSkippedInStartZip,
+  // The entry's local header is not where the directory says, or its name
+  // and extra field run past the end of the archive (SkipMessage says where).
+  srBadLocalHeader
 };
 
 class TUnZip;
@@ -171,7 +174,11 @@ class TUnZip {
   // Shows a message through OnHandleMessage or the platform message box.
   int HandleMessage(int messageID, const std::string& msg1, const std::string& msg2, uint32_t flags);
 
-  // Totals of the last extraction run.
+  // While OnSkippingFile runs for srBadLocalHeader: a sentence naming the
+  // entry and the offset of its header. Empty otherwise.
+  const std::string& SkipMessage() const { return skipMessage_; }
+
+  // Totals of the last extraction run, kept within 0..INT64_MAX.
   int64_t TotalBytes() const { return totalBytes_; }
   int64_t TotalDone() const { return totalDone_; }
 
@@ -192,6 +199,9 @@ class TUnZip {
   // other than mmSpan.
   bool DiskLabelFits(int partNumber) const;
   void ProcessMessagesIfOn();
+  // Creates the output file FName for writing; the platform file unless a
+  // descendant supplies another stream.
+  virtual std::unique_ptr<TS_BufferStream> CreateOutputFile(const std::string& fName);
 
  private:
   friend class TDirectoryReader;
@@ -221,6 +231,13 @@ class TUnZip {
   bool DestinationDir(const TZipHeaderInfo& entry, std::string& dir) const;
   int RunExtraction();
   bool ExtractEntry(int index, TDataPipeline& pipeline, bool& retry);
+  bool LocateEntryData(int index, int64_t& dataStart);
+  bool MayWrite(int index, std::string& fName);
+  std::unique_ptr<TS_BufferStream> CreateOutput(int index, const std::string& fName);
+  bool DecodeInto(std::unique_ptr<TS_BufferStream> out, TDataPipeline& pipe, int64_t dataStart,
+                  const std::string& fName);
+  void RestoreDateAndAttributes(const std::string& fName);
+  bool CheckResult(int index, TDataPipeline& pipe, bool decoded, const std::string& fName, bool& retry);
   void Skip(TSkipReason reason, const std::string& fName, int index);
   bool CheckPassword(int index);
   bool Selects(const TZipHeaderInfo& entry) const;
@@ -250,6 +267,7 @@ class TUnZip {
   int64_t totalBytes_ = 0;
   int64_t totalDone_ = 0;
   bool skipRetry_ = false;
+  std::string skipMessage_;
   TDataPipeline* pipeline_ = nullptr;
 };
 

@@ -45,6 +45,7 @@ inline constexpr const char* kMsgCanceledDestDir = "User canceled Set Desination
 inline constexpr const char* kMsgCanceledNewDisk = "User canceled loading new disk.";
 inline constexpr const char* kMsgIndexOutOfRange = "Index %d is out of range";
 inline constexpr const char* kMsgDuplicateIndex = "Duplicate Object index";
+inline constexpr const char* kMsgCantWrite = "Cant write uncompressed file";
 inline constexpr const char* kMsgInvalidSeekOrigin = "Invalid seek origin (%d)";
 inline constexpr const char* kMsgSeekError = "Seek error";
 
