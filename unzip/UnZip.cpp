@@ -49,6 +49,7 @@ void TUnZip::SetZipName(const std::string& value) {
     name = chosen;
   }
   zipName_ = name;
+  lastPartName_ = name;
   // BaseName: everything before the first "." after the last "\".
   const size_t slash = LastDelimiter(name, "\\");
   const size_t start = slash == std::string::npos ? 0 : slash + 1;
@@ -85,6 +86,7 @@ TZipHeaderInfo* TUnZip::AppendEntry(std::unique_ptr<TZipHeaderInfo> entry) {
 }
 
 void TUnZip::OpenArchiveStream() {
+  zipName_ = lastPartName_;
   archive_ = std::make_unique<TLFNFileStream>(zipName_, platform::TFileOpenMode::Read,
                                               platform::TFileShareMode::DenyWrite, kDefaultStreamBuffer);
   // The archive's own name is its last part: the one holding the end record.
@@ -111,6 +113,7 @@ void TUnZip::ClearArchive() {
   numberOfParts_ = 1;
   SetMultiMode(TMultiMode::mmNone);
   zipName_.clear();
+  lastPartName_.clear();
   baseName_.clear();
 }
 

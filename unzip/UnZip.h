@@ -243,6 +243,9 @@ class TUnZip {
   bool Selects(const TZipHeaderInfo& entry) const;
 
   std::string zipName_;
+  // The name ZipName was set to: the part holding the end record. ZipName
+  // follows the parts an operation opens; every new opening starts here.
+  std::string lastPartName_;
   std::string baseName_;
   std::unique_ptr<TLFNFileStream> archive_;
   std::unique_ptr<TLFNFileStream> directoryFile_;  // the ".zfc" file while it is read
