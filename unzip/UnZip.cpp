@@ -56,6 +56,7 @@ void TUnZip::SetZipName(const std::string& value) {
   const size_t dot = name.find('.', start);
   baseName_ = dot == std::string::npos ? name : name.substr(0, dot);
   FreeLists();
+  announcedEntries_ = 0;
   endRecord_.Clear();
   archiveDate_ = 0;
   archiveDateKnown_ = false;
@@ -87,15 +88,33 @@ TZipHeaderInfo* TUnZip::AppendEntry(std::unique_ptr<TZipHeaderInfo> entry) {
 
 void TUnZip::OpenArchiveStream() {
   zipName_ = lastPartName_;
-  archive_ = std::make_unique<TLFNFileStream>(zipName_, platform::TFileOpenMode::Read,
-                                              platform::TFileShareMode::DenyWrite, kDefaultStreamBuffer);
   // The archive's own name is its last part: the one holding the end record.
   currentDisk_ = static_cast<int>(endRecord_.EffectiveThisDisk());
+  std::vector<std::string> pieces;
+  std::string missing;
+  if (FindNumberedSet(zipName_, pieces, missing)) {
+    if (!missing.empty()) throw EMissingPiece(Format(kMsgMissingPiece, missing.c_str()));
+    auto joined = std::make_unique<TArchiveStream>(pieces);
+    const int64_t disk = EndRecordDisk(*joined);
+    if (disk < 0) {
+      // No end record in all the pieces there are: the set goes on in the
+      // next piece, which is not there.
+      throw EMissingPiece(Format(kMsgMissingPiece, NumberedPiece(zipName_, static_cast<int>(pieces.size()) + 1).c_str()));
+    }
+    // An end record for a set of one part: the pieces are cuts of one
+    // archive. Otherwise they are the parts of a split set, each read alone.
+    if (disk == 0) {
+      archive_ = std::move(joined);
+      currentDisk_ = 0;
+      return;
+    }
+  }
+  archive_ = std::make_unique<TArchiveStream>(zipName_, platform::TFileShareMode::DenyWrite);
 }
 
 void TUnZip::OpenArchive() {
   if (!archive_) OpenArchiveStream();
-  if (!entryList_ || !archiveDateKnown_ || archive_->Handle().DosDateTime() != archiveDate_) ReadDirectory();
+  if (!entryList_ || !archiveDateKnown_ || archive_->DosDateTime() != archiveDate_) ReadDirectory();
 }
 
 void TUnZip::CloseArchive() {
@@ -106,6 +125,7 @@ void TUnZip::ClearArchive() {
   FreeArchive();
   directoryFile_.reset();
   FreeLists();
+  announcedEntries_ = 0;
   endRecord_.Clear();
   rebuilt_ = false;
   archiveDate_ = 0;

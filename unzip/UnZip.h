@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "unzip/ArchiveStream.h"
 #include "unzip/BufferStream.h"
 #include "unzip/EndCentral.h"
 #include "unzip/EntryNames.h"
@@ -118,6 +119,10 @@ class TUnZip {
   std::string ArchiveComment();
 
   const TEndCentral& EndRecord() const { return endRecord_; }
+  // The number of entries the end record announced when the directory was
+  // read (0 without an end record). A directory rebuilt from local headers
+  // may hold fewer: callers compare it with EntryCount() to tell.
+  uint64_t AnnouncedEntries() const { return announcedEntries_; }
   uint32_t ArchiveDate() const { return archiveDate_; }
   int CurrentDisk() const { return currentDisk_; }
   int NumberOfParts() const { return numberOfParts_; }
@@ -247,14 +252,15 @@ class TUnZip {
   // follows the parts an operation opens; every new opening starts here.
   std::string lastPartName_;
   std::string baseName_;
-  std::unique_ptr<TLFNFileStream> archive_;
-  std::unique_ptr<TLFNFileStream> directoryFile_;  // the ".zfc" file while it is read
+  std::unique_ptr<TArchiveStream> archive_;
+  std::unique_ptr<TArchiveStream> directoryFile_;  // the ".zfc" file while it is read
   TEntryStore entries_;                    // owns the records EntryList refers to
   std::unique_ptr<TSortedZip> entryList_;  // physical order, duplicates refused
   std::unique_ptr<TSortedZip> sortedOwn_;  // the sorted view when it is not entryList_
   TSortedZip* sortedView_ = nullptr;
   TEndCentral endRecord_;
   uint32_t archiveDate_ = 0;
+  uint64_t announcedEntries_ = 0;
   bool archiveDateKnown_ = false;
   int currentDisk_ = 0;
   int numberOfParts_ = 1;

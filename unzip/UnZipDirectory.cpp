@@ -400,7 +400,7 @@ void TUnZip::ReadCentralEntries(TStream*& src, bool fromDirectoryFile) {
 }
 
 void TUnZip::ReadDirectory() {
-  archiveDate_ = archive_->Handle().DosDateTime();
+  archiveDate_ = archive_->DosDateTime();
   archiveDateKnown_ = true;
   FreeLists();
   bool found = LocateEndRecord(*archive_);
@@ -414,8 +414,7 @@ void TUnZip::ReadDirectory() {
   if (!found) {
     const std::string zfc = DirectoryFileName(zipName_);
     if (platform::FileExists(zfc)) {
-      directoryFile_ = std::make_unique<TLFNFileStream>(zfc, platform::TFileOpenMode::Read,
-                                                        platform::TFileShareMode::DenyWrite, kDefaultStreamBuffer);
+      directoryFile_ = std::make_unique<TArchiveStream>(zfc, platform::TFileShareMode::DenyWrite);
       if (LocateEndRecord(*directoryFile_) && !missing()) {
         found = true;
         fromDirectoryFile = true;
@@ -426,10 +425,11 @@ void TUnZip::ReadDirectory() {
     }
   }
   struct DirectoryFileCloser {
-    std::unique_ptr<TLFNFileStream>& file;
+    std::unique_ptr<TArchiveStream>& file;
     ~DirectoryFileCloser() { file.reset(); }
   } closer{directoryFile_};
 
+  announcedEntries_ = found ? endRecord_.EffectiveTotalEntries() : 0;
   if (found) {
     currentDisk_ = fromDirectoryFile ? 0 : static_cast<int>(endRecord_.EffectiveThisDisk());
     if (endRecord_.EffectiveThisDisk() == 0) {
