@@ -55,20 +55,6 @@ uint32_t TPieceStream::DosDateTime() {
 
 namespace {
 
-std::unique_ptr<TStream> OneFile(const std::string& path, platform::TFileShareMode share,
-                                 platform::TFileStream*& file) {
-  auto handle = std::make_unique<THandleStream>(
-      std::make_unique<platform::TFileStream>(path, platform::TFileOpenMode::Read, share));
-  file = &handle->File();
-  return handle;
-}
-
-std::unique_ptr<TStream> Pieces(const std::vector<std::string>& paths, TPieceStream*& pieces) {
-  auto joined = std::make_unique<TPieceStream>(paths);
-  pieces = joined.get();
-  return joined;
-}
-
 // The position of the extension's three digits, npos when there are none.
 size_t NumberAt(const std::string& name) {
   const size_t slash = LastDelimiter(name, "\\");
@@ -82,11 +68,24 @@ size_t NumberAt(const std::string& name) {
 
 }  // namespace
 
+TArchiveHolder::TArchiveHolder(const std::string& path, platform::TFileShareMode share) {
+  auto handle = std::make_unique<THandleStream>(
+      std::make_unique<platform::TFileStream>(path, platform::TFileOpenMode::Read, share));
+  file = &handle->File();
+  raw = std::move(handle);
+}
+
+TArchiveHolder::TArchiveHolder(const std::vector<std::string>& paths) {
+  auto joined = std::make_unique<TPieceStream>(paths);
+  pieces = joined.get();
+  raw = std::move(joined);
+}
+
 TArchiveStream::TArchiveStream(const std::string& path, platform::TFileShareMode share)
-    : TArchiveHolder{OneFile(path, share, file)}, TS_BufferStream(*raw) {}
+    : TArchiveHolder(path, share), TS_BufferStream(*raw) {}
 
 TArchiveStream::TArchiveStream(const std::vector<std::string>& paths)
-    : TArchiveHolder{Pieces(paths, pieces)}, TS_BufferStream(*raw) {}
+    : TArchiveHolder(paths), TS_BufferStream(*raw) {}
 
 uint32_t TArchiveStream::DosDateTime() { return file ? file->DosDateTime() : pieces->DosDateTime(); }
 

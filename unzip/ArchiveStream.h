@@ -33,7 +33,11 @@ class TPieceStream : public TStream {
   int64_t position_ = 0;
 };
 
+// Holds the raw stream of a TArchiveStream; a base class so that it exists
+// before the buffered stream that wraps it is constructed.
 struct TArchiveHolder {
+  TArchiveHolder(const std::string& path, platform::TFileShareMode share);
+  explicit TArchiveHolder(const std::vector<std::string>& paths);
   std::unique_ptr<TStream> raw;
   platform::TFileStream* file = nullptr;  // the one file, when not a set
   TPieceStream* pieces = nullptr;         // the pieces, when a set

@@ -10,6 +10,7 @@
 #include "platform/CodePage.h"
 #include "platform/File.h"
 #include "platform/Ui.h"
+#include "unzip/ByteReader.h"
 #include "unzip/ZipFormat.h"
 
 namespace tavo::zip {
@@ -189,7 +190,7 @@ std::string TUnZip::EntryComment(int index) {
 
 void TUnZip::LoadEntryComment(TZipHeaderInfo& entry) {
   TStream& stream = *archive_;
-  const int64_t position = stream.Position();
+  TPositionGuard back(stream);
   stream.Seek(entry.CentralHeaderOffset, static_cast<int>(TSeekOrigin::Begin));
   uint8_t header[kCentralHeaderSize];
   std::string comment;
@@ -205,7 +206,6 @@ void TUnZip::LoadEntryComment(TZipHeaderInfo& entry) {
       comment = ConvertMarked(comment, 65001, platform::AnsiCodePage(), replaced);
   }
   entry.FileComment = std::make_unique<std::string>(comment);
-  stream.Seek(position, static_cast<int>(TSeekOrigin::Begin));
 }
 
 std::string TUnZip::ArchiveComment() {
@@ -219,13 +219,12 @@ std::string TUnZip::ArchiveComment() {
 }
 
 void TUnZip::LoadArchiveComment(TStream& stream) {
-  const int64_t position = stream.Position();
+  TPositionGuard back(stream);
   stream.Seek(endRecord_.CommentPosition, static_cast<int>(TSeekOrigin::Begin));
   std::string comment(endRecord_.CommentLength, '\0');
   const int64_t got = stream.Read(comment.data(), static_cast<int64_t>(comment.size()));
   comment.resize(static_cast<size_t>(std::max<int64_t>(0, got)));
   endRecord_.Comment = std::make_unique<std::string>(comment);
-  stream.Seek(position, static_cast<int>(TSeekOrigin::Begin));
 }
 
 void TUnZip::ProcessMessagesIfOn() {
@@ -243,11 +242,10 @@ TEntryName TUnZip::ConvertName(TStream& stream, const std::string& stored, uint1
   // name does not need.
   std::vector<uint8_t> extra;
   if (extraLength > 0 && (bitFlag & kFlagUtf8) == 0) {
-    const int64_t at = stream.Position();
+    TPositionGuard back(stream);
     extra.resize(extraLength);
     const int64_t got = stream.Read(extra.data(), extraLength);
     extra.resize(static_cast<size_t>(std::max<int64_t>(0, got)));
-    stream.Seek(at, static_cast<int>(TSeekOrigin::Begin));
     source.extra = extra.data();
     source.extraSize = extra.size();
   }

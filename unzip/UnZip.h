@@ -23,6 +23,7 @@
 namespace tavo::zip {
 
 class TDataPipeline;
+struct THeaderLayout;
 
 enum class TIncompleteZipMode { izAssumeMulti, izAssumeBad, izAssumeNotAZip };
 enum class TMultiMode { mmNone, mmSpan, mmBlocks };
@@ -223,6 +224,7 @@ class TUnZip {
   void ReadCentralEntries(TStream*& src, bool fromDirectoryFile);
   bool LocateEndRecord(TStream& stream);
   bool RebuildDirectory();
+  bool ReadHeader(TStream*& src, const THeaderLayout& layout, uint8_t* header, TZipHeaderInfo& entry, bool nextPartRequest);
   bool ReadCentralHeader(TStream& stream, TZipHeaderInfo& entry, bool nextPartRequest);
   bool ReadLocalHeader(TStream& stream, TZipHeaderInfo& entry);
   void ParseExtraField(TStream& stream, TZipHeaderInfo& entry);

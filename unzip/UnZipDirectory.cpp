@@ -7,6 +7,7 @@
 
 #include "core/Mbcs.h"
 #include "platform/File.h"
+#include "unzip/ByteReader.h"
 #include "unzip/UnZip.h"
 #include "unzip/ZipFormat.h"
 
@@ -105,43 +106,94 @@ bool TUnZip::LocateEndRecord(TStream& stream) {
   return false;
 }
 
+// Where the fields that central and local headers share lie in each.
+struct THeaderLayout {
+  bool central;
+  uint32_t signature;
+  size_t size, versionNeeded, bitFlag, method, dateTime, crc32, compressedSize, uncompressedSize, nameLength,
+      extraLength;
+};
+
+constexpr THeaderLayout kCentralLayout{true,
+                                       kCentralHeaderSignature,
+                                       kCentralHeaderSize,
+                                       central::kVersionNeeded,
+                                       central::kBitFlag,
+                                       central::kMethod,
+                                       central::kDateTime,
+                                       central::kCrc32,
+                                       central::kCompressedSize,
+                                       central::kUncompressedSize,
+                                       central::kNameLength,
+                                       central::kExtraLength};
+constexpr THeaderLayout kLocalLayout{false,
+                                     kLocalHeaderSignature,
+                                     kLocalHeaderSize,
+                                     local::kVersionNeeded,
+                                     local::kBitFlag,
+                                     local::kMethod,
+                                     local::kDateTime,
+                                     local::kCrc32,
+                                     local::kCompressedSize,
+                                     local::kUncompressedSize,
+                                     local::kNameLength,
+                                     local::kExtraLength};
+
+// Reads the fixed part and the name of a central or local header at the
+// position of `src` into `h` and `entry`: the shared fields, the name decoded
+// and split into Directory and FileName, the local header offset... left to
+// the caller. A central header that runs over the end of its part continues
+// in the next one when `nextPartRequest` (src then becomes the new part).
+// On failure the stream is back where it was (unless it changed parts) and
+// false is returned; on success it stands after the name.
+bool TUnZip::ReadHeader(TStream*& src, const THeaderLayout& layout, uint8_t* h, TZipHeaderInfo& entry,
+                        bool nextPartRequest) {
+  TStream* const first = src;
+  const int64_t start = src->Position();
+  int64_t got = src->Read(h, static_cast<int64_t>(layout.size));
+  if (nextPartRequest &&
+      (got == 0 || (got < static_cast<int64_t>(layout.size) && got >= 4 && GetU32(h) == layout.signature))) {
+    OpenPart(currentDisk_ + 2);
+    src = archive_.get();
+    got += std::max<int64_t>(0, src->Read(h + got, static_cast<int64_t>(layout.size) - got));
+  }
+  auto fail = [&] {
+    if (src == first) src->Seek(start, kBegin);
+    return false;
+  };
+  if (got < static_cast<int64_t>(layout.size) || GetU32(h) != layout.signature) return fail();
+  std::string name(GetU16(h + layout.nameLength), '\0');
+  if (src->Read(name.data(), static_cast<int64_t>(name.size())) != static_cast<int64_t>(name.size())) return fail();
+  const uint16_t bitFlag = GetU16(h + layout.bitFlag);
+  // A local header does not say its host: a legacy name is taken as OEM text.
+  const bool msDosHost = !layout.central || (GetU16(h + central::kVersionMadeBy) >> 8) == kHostMsDos;
+  TEntryName decoded = ConvertName(*src, name, bitFlag, msDosHost, GetU16(h + layout.extraLength));
+  entry.NameReplaced = decoded.replaced;
+  entry.VersionNeeded = GetU16(h + layout.versionNeeded);
+  entry.BitFlag = bitFlag;
+  entry.CompressionMethod = GetU16(h + layout.method);
+  const uint32_t dosTime = GetU16(h + layout.dateTime), dosDate = GetU16(h + layout.dateTime + 2);
+  entry.LastModDateTime = SanitizeDosDateTime(dosDate << 16 | dosTime);
+  entry.Crc32 = GetU32(h + layout.crc32);
+  entry.CompressedSize = GetU32(h + layout.compressedSize);
+  entry.UncompressedSize = GetU32(h + layout.uncompressedSize);
+  const std::string& path = decoded.name;
+  const size_t slash = LastDelimiter(path, "\\");
+  entry.SetDirectory(slash == std::string::npos ? std::string() : path.substr(0, slash + 1));
+  entry.SetFileName(slash == std::string::npos ? path : path.substr(slash + 1));
+  entry.FileNameLength = static_cast<uint16_t>(std::min<size_t>(path.size(), 0xFFFF));
+  return true;
+}
+
 // Reads a central header at the stream's position into `entry`. On failure
 // the stream is back where it was. On success it stands at the entry's extra
 // field.
 bool TUnZip::ReadCentralHeader(TStream& stream, TZipHeaderInfo& entry, bool nextPartRequest) {
   TStream* src = &stream;
-  const int64_t start = src->Position();
+  const int64_t start = stream.Position();
   uint8_t h[kCentralHeaderSize];
-  int64_t got = src->Read(h, kCentralHeaderSize);
-  if (nextPartRequest && (got == 0 || (got < static_cast<int64_t>(kCentralHeaderSize) && got >= 4 &&
-                                       GetU32(h) == kCentralHeaderSignature))) {
-    OpenPart(currentDisk_ + 2);
-    src = archive_.get();
-    got += std::max<int64_t>(0, src->Read(h + got, static_cast<int64_t>(kCentralHeaderSize) - got));
-  }
-  if (got < static_cast<int64_t>(kCentralHeaderSize) || GetU32(h) != kCentralHeaderSignature) {
-    if (src == &stream) src->Seek(start, kBegin);
-    return false;
-  }
-  std::string name(GetU16(h + central::kNameLength), '\0');
-  if (src->Read(name.data(), static_cast<int64_t>(name.size())) != static_cast<int64_t>(name.size())) {
-    if (src == &stream) src->Seek(start, kBegin);
-    return false;
-  }
-  const uint16_t madeBy = GetU16(h + central::kVersionMadeBy);
-  TEntryName decoded = ConvertName(*src, name, GetU16(h + central::kBitFlag), (madeBy >> 8) == kHostMsDos,
-                                   GetU16(h + central::kExtraLength));
-  name = std::move(decoded.name);
-  entry.NameReplaced = decoded.replaced;
-  entry.VersionMadeBy = madeBy;
-  entry.VersionNeeded = GetU16(h + central::kVersionNeeded);
-  entry.BitFlag = GetU16(h + central::kBitFlag);
-  entry.CompressionMethod = GetU16(h + central::kMethod);
-  const uint32_t dosTime = GetU16(h + central::kDateTime), dosDate = GetU16(h + central::kDateTime + 2);
-  entry.LastModDateTime = SanitizeDosDateTime(dosDate << 16 | dosTime);
-  entry.Crc32 = GetU32(h + central::kCrc32);
-  entry.CompressedSize = GetU32(h + central::kCompressedSize);
-  entry.UncompressedSize = GetU32(h + central::kUncompressedSize);
+  if (!ReadHeader(src, kCentralLayout, h, entry, nextPartRequest)) return false;
+  entry.VersionMadeBy = GetU16(h + central::kVersionMadeBy);
   entry.ExtraFieldLength = GetU16(h + central::kExtraLength);
   entry.FileCommentLength = GetU16(h + central::kCommentLength);
   entry.DiskNumberStart = GetU16(h + central::kDiskNumberStart);
@@ -149,84 +201,49 @@ bool TUnZip::ReadCentralHeader(TStream& stream, TZipHeaderInfo& entry, bool next
   entry.ExternalAttributes = GetU32(h + central::kExternalAttributes);
   entry.LocalHeaderOffset = GetU32(h + central::kLocalHeaderOffset);
   entry.CentralHeaderOffset = start;
-  const size_t slash = LastDelimiter(name, "\\");
-  entry.SetDirectory(slash == std::string::npos ? std::string() : name.substr(0, slash + 1));
-  entry.SetFileName(slash == std::string::npos ? name : name.substr(slash + 1));
-  entry.FileNameLength = static_cast<uint16_t>(std::min<size_t>(name.size(), 0xFFFF));
   entry.FileComment.reset();
   entry.Selected = false;
   if (entry.ExtraFieldLength > 0) {
-    const int64_t extraStart = src->Position();
-    entry.ExtraFieldPosition = extraStart;
+    TPositionGuard back(*src);
+    entry.ExtraFieldPosition = back.Saved();
     entry.ExtraFieldSize = entry.ExtraFieldLength;
     ParseExtraField(*src, entry);
-    src->Seek(extraStart, kBegin);
   }
   return true;
 }
 
 // Walks the extra field's blocks; the Zip64 block (tag 1) fills Zip64Info
 // for each field whose central value is its sentinel, in the order
-// uncompressed size, compressed size, local header offset, disk number.
+// uncompressed size, compressed size, local header offset, disk number. A
+// value that does not fit inside the field is left out.
 void TUnZip::ParseExtraField(TStream& stream, TZipHeaderInfo& entry) {
   std::vector<uint8_t> extra(entry.ExtraFieldLength);
   const int64_t got = stream.Read(extra.data(), static_cast<int64_t>(extra.size()));
-  const size_t size = static_cast<size_t>(std::max<int64_t>(0, got));
-  size_t pos = 0;
-  while (pos + kExtraBlockHeaderSize <= size) {
-    const uint16_t tag = GetU16(&extra[pos]);
-    const uint16_t dataSize = GetU16(&extra[pos + 2]);
-    pos += kExtraBlockHeaderSize;
+  TByteReader field(extra.data(), static_cast<size_t>(std::max<int64_t>(0, got)));
+  uint16_t tag = 0, dataSize = 0;
+  while (field.Fits(kExtraBlockHeaderSize)) {
+    field.U16(tag);
+    field.U16(dataSize);
     if (tag != kZip64ExtraTag) {
-      pos += dataSize;
+      if (!field.Skip(dataSize)) break;
       continue;
     }
-    // The values are read only while they lie inside the extra field.
-    auto take64 = [&](uint64_t& out) {
-      if (pos + 8 > size) return;
-      out = GetU64(&extra[pos]);
-      pos += 8;
-    };
     TZip64Info& info = entry.EnsureZip64Info();
-    if (entry.UncompressedSize == kSentinel32) take64(info.UncompressedSize);
-    if (entry.CompressedSize == kSentinel32) take64(info.CompressedSize);
-    if (entry.LocalHeaderOffset == kSentinel32) take64(info.LocalHeaderOffset);
-    if (entry.DiskNumberStart == kSentinel16 && pos + 4 <= size) {
-      info.DiskStartNumber = GetU32(&extra[pos]);
-      pos += 4;
-    }
+    if (entry.UncompressedSize == kSentinel32) field.U64(info.UncompressedSize);
+    if (entry.CompressedSize == kSentinel32) field.U64(info.CompressedSize);
+    if (entry.LocalHeaderOffset == kSentinel32) field.U64(info.LocalHeaderOffset);
+    if (entry.DiskNumberStart == kSentinel16) field.U32(info.DiskStartNumber);
   }
 }
 
 // Reads a local header (for a rebuild) at the stream's position. On success
 // the stream stands after the name.
 bool TUnZip::ReadLocalHeader(TStream& stream, TZipHeaderInfo& entry) {
+  TStream* src = &stream;
   const int64_t start = stream.Position();
   uint8_t h[kLocalHeaderSize];
-  if (stream.Read(h, kLocalHeaderSize) != static_cast<int64_t>(kLocalHeaderSize) ||
-      GetU32(h) != kLocalHeaderSignature) {
-    stream.Seek(start, kBegin);
-    return false;
-  }
-  std::string name(GetU16(h + local::kNameLength), '\0');
-  if (stream.Read(name.data(), static_cast<int64_t>(name.size())) != static_cast<int64_t>(name.size())) {
-    stream.Seek(start, kBegin);
-    return false;
-  }
-  // The host is unknown here: a legacy name is taken as OEM text.
-  TEntryName decoded =
-      ConvertName(stream, name, GetU16(h + local::kBitFlag), true, GetU16(h + local::kExtraLength));
-  name = std::move(decoded.name);
-  entry.NameReplaced = decoded.replaced;
+  if (!ReadHeader(src, kLocalLayout, h, entry, false)) return false;
   entry.VersionMadeBy = 0;
-  entry.VersionNeeded = GetU16(h + local::kVersionNeeded);
-  entry.BitFlag = GetU16(h + local::kBitFlag);
-  entry.CompressionMethod = GetU16(h + local::kMethod);
-  const uint32_t dosTime = GetU16(h + local::kDateTime), dosDate = GetU16(h + local::kDateTime + 2);
-  entry.LastModDateTime = SanitizeDosDateTime(dosDate << 16 | dosTime);
-  entry.Crc32 = GetU32(h + local::kCrc32);
-  entry.CompressedSize = GetU32(h + local::kCompressedSize);
-  entry.UncompressedSize = GetU32(h + local::kUncompressedSize);
   entry.LocalExtraFieldLength = GetU16(h + local::kExtraLength);
   entry.ExtraFieldLength = 0;
   entry.FileCommentLength = 0;
@@ -236,15 +253,10 @@ bool TUnZip::ReadLocalHeader(TStream& stream, TZipHeaderInfo& entry) {
   entry.CentralHeaderOffset = 0;
   entry.LocalHeaderOffset = static_cast<uint32_t>(start);
   if (start >= static_cast<int64_t>(kSentinel32)) entry.SetEffectiveLocalHeaderOffset(static_cast<uint64_t>(start));
-  const size_t slash = LastDelimiter(name, "\\");
-  entry.SetDirectory(slash == std::string::npos ? std::string() : name.substr(0, slash + 1));
-  entry.SetFileName(slash == std::string::npos ? name : name.substr(slash + 1));
-  entry.FileNameLength = static_cast<uint16_t>(std::min<size_t>(name.size(), 0xFFFF));
-  if (entry.LocalExtraFieldLength > 0) {
-    const int64_t extraStart = stream.Position();
+  if (entry.LocalExtraFieldLength >= kZip64InfoSize) {
+    TPositionGuard back(stream);
     uint8_t z[kZip64InfoSize];
-    if (entry.LocalExtraFieldLength >= kZip64InfoSize &&
-        stream.Read(z, kZip64InfoSize) == static_cast<int64_t>(kZip64InfoSize) && GetU16(z) == kZip64ExtraTag) {
+    if (stream.Read(z, kZip64InfoSize) == static_cast<int64_t>(kZip64InfoSize) && GetU16(z) == kZip64ExtraTag) {
       TZip64Info& info = entry.EnsureZip64Info();
       info.Tag = GetU16(z);
       info.DataSize = GetU16(z + 2);
@@ -254,7 +266,6 @@ bool TUnZip::ReadLocalHeader(TStream& stream, TZipHeaderInfo& entry) {
       if (entry.LocalHeaderOffset != kSentinel32) info.LocalHeaderOffset = GetU64(z + 20);
       info.DiskStartNumber = GetU32(z + 28);
     }
-    stream.Seek(extraStart, kBegin);
   }
   return true;
 }
@@ -383,13 +394,12 @@ void TUnZip::ReadCentralEntries(TStream*& src, bool fromDirectoryFile) {
     }
     TZipHeaderInfo* added = AppendEntry(std::move(entry));
     if (endRecord_.EffectiveThisDisk() > 0 && added->FileCommentLength > 0 && !fromDirectoryFile) {
-      const int64_t here = src->Position();
+      TPositionGuard back(*src);
       src->Seek(added->ExtraFieldLength, kCurrent);
       std::string comment(added->FileCommentLength, '\0');
       const int64_t got = src->Read(comment.data(), static_cast<int64_t>(comment.size()));
       comment.resize(static_cast<size_t>(std::max<int64_t>(0, got)));
       added->FileComment = std::make_unique<std::string>(comment);
-      src->Seek(here, kBegin);
     }
     src->Seek(static_cast<int64_t>(added->ExtraFieldLength) + added->FileCommentLength, kCurrent);
     if (added->ExtraFieldLength > 0) {
