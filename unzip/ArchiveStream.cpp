@@ -121,25 +121,32 @@ bool FindNumberedSet(const std::string& name, std::vector<std::string>& pieces, 
   return true;
 }
 
-int64_t EndRecordDisk(TStream& stream) {
+bool FindEndRecord(TStream& stream, std::vector<uint8_t>& tail, int64_t& offset) {
   const int64_t size = stream.Size();
-  if (size < static_cast<int64_t>(kEndCentralSize)) return -1;
+  if (size < static_cast<int64_t>(kEndCentralSize)) return false;
   const int64_t window = std::min<int64_t>(static_cast<int64_t>(kEndSearchWindow), size);
-  std::vector<uint8_t> tail(static_cast<size_t>(window));
+  tail.resize(static_cast<size_t>(window));
   stream.Seek(size - window, static_cast<int>(TSeekOrigin::Begin));
-  if (stream.Read(tail.data(), window) != window) return -1;
-  for (int64_t offset = window - static_cast<int64_t>(kEndCentralSize); offset >= 0; --offset) {
+  if (stream.Read(tail.data(), window) != window) return false;
+  for (offset = window - static_cast<int64_t>(kEndCentralSize); offset >= 0; --offset) {
     const uint8_t* p = tail.data() + offset;
-    if (p[0] != 0x50 || GetU32(p) != kEndCentralSignature) continue;
-    const uint16_t disk = GetU16(p + endrec::kThisDisk);
-    if (disk == kSentinel16 && offset >= static_cast<int64_t>(kZip64LocatorSize) &&
-        GetU32(p - kZip64LocatorSize) == kZip64LocatorSignature) {
-      const uint32_t total = GetU32(p - kZip64LocatorSize + locator::kTotalDisks);
-      return total > 0 ? static_cast<int64_t>(total) - 1 : 0;
-    }
-    return disk;
+    if (p[0] == 0x50 && GetU32(p) == kEndCentralSignature) return true;
   }
-  return -1;
+  return false;
+}
+
+int64_t EndRecordDisk(TStream& stream) {
+  std::vector<uint8_t> tail;
+  int64_t offset = 0;
+  if (!FindEndRecord(stream, tail, offset)) return -1;
+  const uint8_t* p = tail.data() + offset;
+  const uint16_t disk = GetU16(p + endrec::kThisDisk);
+  if (disk == kSentinel16 && offset >= static_cast<int64_t>(kZip64LocatorSize) &&
+      GetU32(p - kZip64LocatorSize) == kZip64LocatorSignature) {
+    const uint32_t total = GetU32(p - kZip64LocatorSize + locator::kTotalDisks);
+    return total > 0 ? static_cast<int64_t>(total) - 1 : 0;
+  }
+  return disk;
 }
 
 }  // namespace tavo::zip

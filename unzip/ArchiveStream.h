@@ -61,6 +61,11 @@ bool FindNumberedSet(const std::string& name, std::vector<std::string>& pieces, 
 // The file name of piece `number` of the set `name` belongs to.
 std::string NumberedPiece(const std::string& name, int number);
 
+// Reads the last 65557 bytes (or the whole stream when shorter) into `tail`
+// and finds the end record signature nearest to the end: its offset in
+// `tail`. False when there is none or the stream is shorter than a record.
+bool FindEndRecord(TStream& stream, std::vector<uint8_t>& tail, int64_t& offset);
+
 // The part number ("this disk") of the end record nearest to the end of the
 // stream, from the Zip64 locator when the record holds the sentinel; -1 when
 // there is no end record.

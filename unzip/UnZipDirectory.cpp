@@ -53,13 +53,12 @@ std::string DirectoryFileName(const std::string& zipName) {
 bool TUnZip::LocateEndRecord(TStream& stream) {
   const int64_t size = stream.Size();
   if (size < static_cast<int64_t>(kEndCentralSize)) return size == 0;
-  const int64_t window = std::min<int64_t>(static_cast<int64_t>(kEndSearchWindow), size);
-  std::vector<uint8_t> tail(static_cast<size_t>(window));
-  stream.Seek(size - window, kBegin);
-  if (stream.Read(tail.data(), window) != window) return false;
-  for (int64_t offset = window - static_cast<int64_t>(kEndCentralSize); offset >= 0; --offset) {
+  std::vector<uint8_t> tail;
+  int64_t offset = 0;
+  if (!FindEndRecord(stream, tail, offset)) return false;
+  const int64_t window = static_cast<int64_t>(tail.size());
+  {
     const uint8_t* p = tail.data() + offset;
-    if (p[0] != 0x50 || GetU32(p) != kEndCentralSignature) continue;
     endRecord_.Clear();
     endRecord_.Signature = GetU32(p + endrec::kSignature);
     endRecord_.ThisDisk = GetU16(p + endrec::kThisDisk);
@@ -101,9 +100,8 @@ bool TUnZip::LocateEndRecord(TStream& stream) {
         }
       }
     }
-    return true;
   }
-  return false;
+  return true;
 }
 
 // Where the fields that central and local headers share lie in each.
