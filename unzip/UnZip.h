@@ -23,7 +23,6 @@
 namespace tavo::zip {
 
 class TDataPipeline;
-struct THeaderLayout;
 
 enum class TIncompleteZipMode { izAssumeMulti, izAssumeBad, izAssumeNotAZip };
 enum class TMultiMode { mmNone, mmSpan, mmBlocks };
@@ -221,13 +220,6 @@ class TUnZip {
   TZipHeaderInfo* AppendEntry(std::unique_ptr<TZipHeaderInfo> entry);
   void OpenArchiveStream();
   void ReadDirectory();
-  void ReadCentralEntries(TStream*& src, bool fromDirectoryFile);
-  bool LocateEndRecord(TStream& stream);
-  bool RebuildDirectory();
-  bool ReadHeader(TStream*& src, const THeaderLayout& layout, uint8_t* header, TZipHeaderInfo& entry, bool nextPartRequest);
-  bool ReadCentralHeader(TStream& stream, TZipHeaderInfo& entry, bool nextPartRequest);
-  bool ReadLocalHeader(TStream& stream, TZipHeaderInfo& entry);
-  void ParseExtraField(TStream& stream, TZipHeaderInfo& entry);
   // The engine's name for a stored entry name, from its flag, its host and
   // the extra field (central or local) of `extraLength` bytes at the
   // stream's position; the stream is left where it was.

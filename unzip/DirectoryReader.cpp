@@ -1,6 +1,6 @@
-// Reading an archive's directory: the end record search, the Zip64 records,
-// the ".zfc" directory file, central headers with their extra fields, and
-// rebuilding a damaged directory from local headers.
+// TDirectoryReader: the end record, the Zip64 records, the ".zfc" directory
+// file, central and local headers with their extra fields, and rebuilding
+// a damaged directory from local headers.
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -8,6 +8,7 @@
 #include "core/Mbcs.h"
 #include "platform/File.h"
 #include "unzip/ByteReader.h"
+#include "unzip/DirectoryReader.h"
 #include "unzip/UnZip.h"
 #include "unzip/ZipFormat.h"
 
@@ -50,7 +51,7 @@ std::string DirectoryFileName(const std::string& zipName) {
 // end, and the Zip64 locator and end record before it. Returns false when
 // there is none. An empty stream counts as found (an archive without
 // entries, the record left cleared).
-bool TUnZip::LocateEndRecord(TStream& stream) {
+bool TDirectoryReader::LocateEndRecord(TStream& stream) {
   const int64_t size = stream.Size();
   if (size < static_cast<int64_t>(kEndCentralSize)) return size == 0;
   std::vector<uint8_t> tail;
@@ -59,16 +60,16 @@ bool TUnZip::LocateEndRecord(TStream& stream) {
   const int64_t window = static_cast<int64_t>(tail.size());
   {
     const uint8_t* p = tail.data() + offset;
-    endRecord_.Clear();
-    endRecord_.Signature = GetU32(p + endrec::kSignature);
-    endRecord_.ThisDisk = GetU16(p + endrec::kThisDisk);
-    endRecord_.CentralDirDisk = GetU16(p + endrec::kCentralDirDisk);
-    endRecord_.EntriesThisDisk = GetU16(p + endrec::kEntriesThisDisk);
-    endRecord_.TotalEntries = GetU16(p + endrec::kTotalEntries);
-    endRecord_.CentralDirSize = GetU32(p + endrec::kCentralDirSize);
-    endRecord_.CentralDirOffset = GetU32(p + endrec::kCentralDirOffset);
-    endRecord_.CommentLength = GetU16(p + endrec::kCommentLength);
-    endRecord_.CommentPosition = size - window + offset + static_cast<int64_t>(kEndCentralSize);
+    u_.endRecord_.Clear();
+    u_.endRecord_.Signature = GetU32(p + endrec::kSignature);
+    u_.endRecord_.ThisDisk = GetU16(p + endrec::kThisDisk);
+    u_.endRecord_.CentralDirDisk = GetU16(p + endrec::kCentralDirDisk);
+    u_.endRecord_.EntriesThisDisk = GetU16(p + endrec::kEntriesThisDisk);
+    u_.endRecord_.TotalEntries = GetU16(p + endrec::kTotalEntries);
+    u_.endRecord_.CentralDirSize = GetU32(p + endrec::kCentralDirSize);
+    u_.endRecord_.CentralDirOffset = GetU32(p + endrec::kCentralDirOffset);
+    u_.endRecord_.CommentLength = GetU16(p + endrec::kCommentLength);
+    u_.endRecord_.CommentPosition = size - window + offset + static_cast<int64_t>(kEndCentralSize);
     if (offset >= static_cast<int64_t>(kZip64LocatorSize)) {
       const uint8_t* l = p - kZip64LocatorSize;
       if (GetU32(l) == kZip64LocatorSignature) {
@@ -78,7 +79,7 @@ bool TUnZip::LocateEndRecord(TStream& stream) {
         locator->Zip64EndOffset = GetU64(l + locator::kZip64EndOffset);
         locator->TotalDisks = GetU32(l + locator::kTotalDisks);
         const uint64_t at = locator->Zip64EndOffset;
-        endRecord_.Locator = std::move(locator);
+        u_.endRecord_.Locator = std::move(locator);
         uint8_t rec[kZip64EndCentralSize];
         // An offset past the file reads nothing: the Zip64 record is then
         // left out rather than filled with stale bytes.
@@ -96,7 +97,7 @@ bool TUnZip::LocateEndRecord(TStream& stream) {
           z->TotalEntries = GetU64(rec + zip64end::kTotalEntries);
           z->CentralDirSize = GetU64(rec + zip64end::kCentralDirSize);
           z->CentralDirOffset = GetU64(rec + zip64end::kCentralDirOffset);
-          endRecord_.Zip64End = std::move(z);
+          u_.endRecord_.Zip64End = std::move(z);
         }
       }
     }
@@ -144,15 +145,15 @@ constexpr THeaderLayout kLocalLayout{false,
 // in the next one when `nextPartRequest` (src then becomes the new part).
 // On failure the stream is back where it was (unless it changed parts) and
 // false is returned; on success it stands after the name.
-bool TUnZip::ReadHeader(TStream*& src, const THeaderLayout& layout, uint8_t* h, TZipHeaderInfo& entry,
+bool TDirectoryReader::ReadHeader(TStream*& src, const THeaderLayout& layout, uint8_t* h, TZipHeaderInfo& entry,
                         bool nextPartRequest) {
   TStream* const first = src;
   const int64_t start = src->Position();
   int64_t got = src->Read(h, static_cast<int64_t>(layout.size));
   if (nextPartRequest &&
       (got == 0 || (got < static_cast<int64_t>(layout.size) && got >= 4 && GetU32(h) == layout.signature))) {
-    OpenPart(currentDisk_ + 2);
-    src = archive_.get();
+    u_.OpenPart(u_.currentDisk_ + 2);
+    src = u_.archive_.get();
     got += std::max<int64_t>(0, src->Read(h + got, static_cast<int64_t>(layout.size) - got));
   }
   auto fail = [&] {
@@ -165,7 +166,7 @@ bool TUnZip::ReadHeader(TStream*& src, const THeaderLayout& layout, uint8_t* h, 
   const uint16_t bitFlag = GetU16(h + layout.bitFlag);
   // A local header does not say its host: a legacy name is taken as OEM text.
   const bool msDosHost = !layout.central || (GetU16(h + central::kVersionMadeBy) >> 8) == kHostMsDos;
-  TEntryName decoded = ConvertName(*src, name, bitFlag, msDosHost, GetU16(h + layout.extraLength));
+  TEntryName decoded = u_.ConvertName(*src, name, bitFlag, msDosHost, GetU16(h + layout.extraLength));
   entry.NameReplaced = decoded.replaced;
   entry.VersionNeeded = GetU16(h + layout.versionNeeded);
   entry.BitFlag = bitFlag;
@@ -186,7 +187,7 @@ bool TUnZip::ReadHeader(TStream*& src, const THeaderLayout& layout, uint8_t* h, 
 // Reads a central header at the stream's position into `entry`. On failure
 // the stream is back where it was. On success it stands at the entry's extra
 // field.
-bool TUnZip::ReadCentralHeader(TStream& stream, TZipHeaderInfo& entry, bool nextPartRequest) {
+bool TDirectoryReader::ReadCentralHeader(TStream& stream, TZipHeaderInfo& entry, bool nextPartRequest) {
   TStream* src = &stream;
   const int64_t start = stream.Position();
   uint8_t h[kCentralHeaderSize];
@@ -214,7 +215,7 @@ bool TUnZip::ReadCentralHeader(TStream& stream, TZipHeaderInfo& entry, bool next
 // for each field whose central value is its sentinel, in the order
 // uncompressed size, compressed size, local header offset, disk number. A
 // value that does not fit inside the field is left out.
-void TUnZip::ParseExtraField(TStream& stream, TZipHeaderInfo& entry) {
+void TDirectoryReader::ParseExtraField(TStream& stream, TZipHeaderInfo& entry) {
   std::vector<uint8_t> extra(entry.ExtraFieldLength);
   const int64_t got = stream.Read(extra.data(), static_cast<int64_t>(extra.size()));
   TByteReader field(extra.data(), static_cast<size_t>(std::max<int64_t>(0, got)));
@@ -236,7 +237,7 @@ void TUnZip::ParseExtraField(TStream& stream, TZipHeaderInfo& entry) {
 
 // Reads a local header (for a rebuild) at the stream's position. On success
 // the stream stands after the name.
-bool TUnZip::ReadLocalHeader(TStream& stream, TZipHeaderInfo& entry) {
+bool TDirectoryReader::ReadLocalHeader(TStream& stream, TZipHeaderInfo& entry) {
   TStream* src = &stream;
   const int64_t start = stream.Position();
   uint8_t h[kLocalHeaderSize];
@@ -270,12 +271,12 @@ bool TUnZip::ReadLocalHeader(TStream& stream, TZipHeaderInfo& entry) {
 
 // Scans for local headers and builds the entry list from them. Returns false
 // when the archive was rebuilt before or no local header is found.
-bool TUnZip::RebuildDirectory() {
-  if (rebuilt_) return false;
-  rebuilt_ = true;
-  FreeLists();
-  TStream& stream = *archive_;
-  int64_t pos = HasExtensionIgnoringCase(zipName_, ".EXE") ? kSfxScanStart : 0;
+bool TDirectoryReader::RebuildDirectory() {
+  if (u_.rebuilt_) return false;
+  u_.rebuilt_ = true;
+  u_.FreeLists();
+  TStream& stream = *u_.archive_;
+  int64_t pos = HasExtensionIgnoringCase(u_.zipName_, ".EXE") ? kSfxScanStart : 0;
   stream.Seek(pos, kBegin);
   // Byte-by-byte scan for "PK\3\4" followed by a version-needed field whose
   // high byte is below 10.
@@ -288,7 +289,7 @@ bool TUnZip::RebuildDirectory() {
     ++pos;
     if (++sinceMessages >= kScanMessageInterval) {
       sinceMessages = 0;
-      ProcessMessagesIfOn();
+      u_.ProcessMessagesIfOn();
     }
     if (b == kSig[matched]) {
       ++matched;
@@ -307,10 +308,10 @@ bool TUnZip::RebuildDirectory() {
     }
   }
   stream.Seek(pos - 6, kBegin);
-  NewEntryList();
+  u_.NewEntryList();
   for (;;) {
-    ProcessMessagesIfOn();
-    auto entry = std::make_unique<TZipHeaderInfo>(OEMConvert);
+    u_.ProcessMessagesIfOn();
+    auto entry = std::make_unique<TZipHeaderInfo>(u_.OEMConvert);
     if (!ReadLocalHeader(stream, *entry)) break;
     int64_t skip = static_cast<int64_t>(entry->LocalExtraFieldLength);
     const uint64_t compressed = entry->EffectiveCompressedSize();
@@ -319,67 +320,67 @@ bool TUnZip::RebuildDirectory() {
     // A forward scan finds headers at rising offsets, so the list is in
     // physical order as it grows; a header at or before the last one (which
     // cannot happen) ends the scan rather than break that order.
-    if (entryList_->Count() > 0 &&
-        entryList_->Compare(*entryList_->Items(entryList_->Count() - 1), *entry) >= 0)
+    if (u_.entryList_->Count() > 0 &&
+        u_.entryList_->Compare(*u_.entryList_->Items(u_.entryList_->Count() - 1), *entry) >= 0)
       break;
-    AppendEntry(std::move(entry));
+    u_.AppendEntry(std::move(entry));
     stream.Seek(skip, kCurrent);
   }
-  endRecord_.ThisDisk = 0;
+  u_.endRecord_.ThisDisk = 0;
   const int64_t here = stream.Position();
-  endRecord_.CentralDirOffset = here >= static_cast<int64_t>(kSentinel32) ? kSentinel32 : static_cast<uint32_t>(here);
-  endRecord_.TotalEntries = static_cast<uint16_t>(std::min(entryList_->Count(), 0xFFFF));
-  if (entryList_->Count() >= 0xFFFF || here >= static_cast<int64_t>(kSentinel32)) {
+  u_.endRecord_.CentralDirOffset = here >= static_cast<int64_t>(kSentinel32) ? kSentinel32 : static_cast<uint32_t>(here);
+  u_.endRecord_.TotalEntries = static_cast<uint16_t>(std::min(u_.entryList_->Count(), 0xFFFF));
+  if (u_.entryList_->Count() >= 0xFFFF || here >= static_cast<int64_t>(kSentinel32)) {
     auto z = std::make_unique<TZip64EndCentral>();
-    z->TotalEntries = static_cast<uint64_t>(entryList_->Count());
+    z->TotalEntries = static_cast<uint64_t>(u_.entryList_->Count());
     z->CentralDirOffset = static_cast<uint64_t>(here);
-    endRecord_.TotalEntries = kSentinel16;
-    endRecord_.Zip64End = std::move(z);
+    u_.endRecord_.TotalEntries = kSentinel16;
+    u_.endRecord_.Zip64End = std::move(z);
   }
-  currentDisk_ = 0;
-  numberOfParts_ = 1;
+  u_.currentDisk_ = 0;
+  u_.numberOfParts_ = 1;
   return true;
 }
 
-// Reads the central headers the end record announces from `src` (the
+// Reads the central headers the end record announces from src_ (the
 // archive stream, or the ".zfc" file) into EntryList, in reading order. A
 // header that cannot be read rebuilds a single-part archive and starts over
 // against the scanned entries; after a rebuild the headers only update the
 // scanned entries they match. Raises EBadZipFile when nothing helps.
-void TUnZip::ReadCentralEntries(TStream*& src, bool fromDirectoryFile) {
+void TDirectoryReader::ReadCentralEntries() {
   uint16_t pendingSkip = 0;
   TZipHeaderInfo* previous = nullptr;
-  for (uint64_t i = 0; i < endRecord_.EffectiveTotalEntries(); ++i) {
-    ProcessMessagesIfOn();
-    auto entry = std::make_unique<TZipHeaderInfo>(OEMConvert);
-    const bool nextPart = !rebuilt_ && MultiMode() != TMultiMode::mmNone && !fromDirectoryFile;
-    bool ok = ReadCentralHeader(*src, *entry, nextPart);
-    src = fromDirectoryFile ? directoryFile_.get() : archive_.get();
+  for (uint64_t i = 0; i < u_.endRecord_.EffectiveTotalEntries(); ++i) {
+    u_.ProcessMessagesIfOn();
+    auto entry = std::make_unique<TZipHeaderInfo>(u_.OEMConvert);
+    const bool nextPart = !u_.rebuilt_ && u_.MultiMode() != TMultiMode::mmNone && !fromDirectoryFile_;
+    bool ok = ReadCentralHeader(*src_, *entry, nextPart);
+    src_ = fromDirectoryFile_ ? u_.directoryFile_.get() : u_.archive_.get();
     if (!ok && pendingSkip > 0) {
       // The previous entry's extra field length was wrong: look for this
       // header again as if that entry had no extra field.
       if (previous) previous->ExtraFieldLength = 0;
-      src->Seek(-static_cast<int64_t>(pendingSkip), kCurrent);
+      src_->Seek(-static_cast<int64_t>(pendingSkip), kCurrent);
       previous = nullptr;
-      ok = ReadCentralHeader(*src, *entry, nextPart);
-      src = fromDirectoryFile ? directoryFile_.get() : archive_.get();
+      ok = ReadCentralHeader(*src_, *entry, nextPart);
+      src_ = fromDirectoryFile_ ? u_.directoryFile_.get() : u_.archive_.get();
     }
     pendingSkip = 0;
     if (!ok) {
-      if (rebuilt_) break;
-      if (MultiMode() != TMultiMode::mmNone || fromDirectoryFile || !RebuildDirectory()) {
-        ClearArchive();
+      if (u_.rebuilt_) break;
+      if (u_.MultiMode() != TMultiMode::mmNone || fromDirectoryFile_ || !RebuildDirectory()) {
+        u_.ClearArchive();
         throw EBadZipFile(kMsgNotValidZip);
       }
-      src = archive_.get();
+      src_ = u_.archive_.get();
       previous = nullptr;
       i = static_cast<uint64_t>(-1);  // restart at 0 against the scanned entries
       continue;
     }
-    if (rebuilt_) {
-      const int found = entryList_->Find(*entry);
+    if (u_.rebuilt_) {
+      const int found = u_.entryList_->Find(*entry);
       if (found >= 0) {
-        TZipHeaderInfo* listed = entryList_->Items(found);
+        TZipHeaderInfo* listed = u_.entryList_->Items(found);
         const uint32_t keepOffset = listed->LocalHeaderOffset;
         std::unique_ptr<TZip64Info> keepZip64 =
             listed->Zip64Info ? std::make_unique<TZip64Info>(*listed->Zip64Info) : nullptr;
@@ -387,19 +388,19 @@ void TUnZip::ReadCentralEntries(TStream*& src, bool fromDirectoryFile) {
         listed->LocalHeaderOffset = keepOffset;
         if (keepOffset == kSentinel32 && keepZip64) listed->EnsureZip64Info().LocalHeaderOffset = keepZip64->LocalHeaderOffset;
       }
-      src->Seek(static_cast<int64_t>(entry->ExtraFieldLength) + entry->FileCommentLength, kCurrent);
+      src_->Seek(static_cast<int64_t>(entry->ExtraFieldLength) + entry->FileCommentLength, kCurrent);
       continue;
     }
-    TZipHeaderInfo* added = AppendEntry(std::move(entry));
-    if (endRecord_.EffectiveThisDisk() > 0 && added->FileCommentLength > 0 && !fromDirectoryFile) {
-      TPositionGuard back(*src);
-      src->Seek(added->ExtraFieldLength, kCurrent);
+    TZipHeaderInfo* added = u_.AppendEntry(std::move(entry));
+    if (u_.endRecord_.EffectiveThisDisk() > 0 && added->FileCommentLength > 0 && !fromDirectoryFile_) {
+      TPositionGuard back(*src_);
+      src_->Seek(added->ExtraFieldLength, kCurrent);
       std::string comment(added->FileCommentLength, '\0');
-      const int64_t got = src->Read(comment.data(), static_cast<int64_t>(comment.size()));
+      const int64_t got = src_->Read(comment.data(), static_cast<int64_t>(comment.size()));
       comment.resize(static_cast<size_t>(std::max<int64_t>(0, got)));
       added->FileComment = std::make_unique<std::string>(comment);
     }
-    src->Seek(static_cast<int64_t>(added->ExtraFieldLength) + added->FileCommentLength, kCurrent);
+    src_->Seek(static_cast<int64_t>(added->ExtraFieldLength) + added->FileCommentLength, kCurrent);
     if (added->ExtraFieldLength > 0) {
       pendingSkip = added->ExtraFieldLength;
       previous = added;
@@ -407,95 +408,111 @@ void TUnZip::ReadCentralEntries(TStream*& src, bool fromDirectoryFile) {
   }
 }
 
-void TUnZip::ReadDirectory() {
-  archiveDate_ = archive_->DosDateTime();
-  archiveDateKnown_ = true;
-  FreeLists();
-  bool found = LocateEndRecord(*archive_);
-  auto missing = [this] {
-    return endRecord_.EffectiveThisDisk() > kMaxPartNumber || endRecord_.EffectiveCentralDirDisk() > kMaxPartNumber ||
-           endRecord_.EffectiveCentralDirDisk() > endRecord_.EffectiveThisDisk();
-  };
-  if (found && missing()) found = false;
-  TStream* src = archive_.get();
-  bool fromDirectoryFile = false;
-  if (!found) {
-    const std::string zfc = DirectoryFileName(zipName_);
-    if (platform::FileExists(zfc)) {
-      directoryFile_ = std::make_unique<TArchiveStream>(zfc, platform::TFileShareMode::DenyWrite);
-      if (LocateEndRecord(*directoryFile_) && !missing()) {
-        found = true;
-        fromDirectoryFile = true;
-        src = directoryFile_.get();
-      } else {
-        directoryFile_.reset();
-      }
-    }
-  }
+void TUnZip::ReadDirectory() { TDirectoryReader(*this).Read(); }
+
+void TDirectoryReader::Read() {
+  u_.archiveDate_ = u_.archive_->DosDateTime();
+  u_.archiveDateKnown_ = true;
+  u_.FreeLists();
+  // The ".zfc" file is closed however the reading ends.
   struct DirectoryFileCloser {
     std::unique_ptr<TArchiveStream>& file;
     ~DirectoryFileCloser() { file.reset(); }
-  } closer{directoryFile_};
+  } closer{u_.directoryFile_};
+  const bool found = LocateDirectory();
+  u_.announcedEntries_ = found ? u_.endRecord_.EffectiveTotalEntries() : 0;
+  if (found)
+    EnterCentralDirectory();
+  else
+    NoEndRecord();
+  if (!u_.entryList_ || u_.entryList_->Count() == 0) u_.NewEntryList();
+  u_.numberOfParts_ = static_cast<int>(u_.endRecord_.EffectiveThisDisk()) + 1;
+  ReadEntries();
+  LoadSetComment();
+  // OpenPart keeps CurrentDisk in step with the part the stream is on; only
+  // a directory read from the ".zfc" file leaves the archive untouched.
+  if (fromDirectoryFile_) u_.currentDisk_ = 0;
+  u_.ApplySortMode(u_.SortMode);
+}
 
-  announcedEntries_ = found ? endRecord_.EffectiveTotalEntries() : 0;
-  if (found) {
-    currentDisk_ = fromDirectoryFile ? 0 : static_cast<int>(endRecord_.EffectiveThisDisk());
-    if (endRecord_.EffectiveThisDisk() == 0) {
-      SetMultiMode(TMultiMode::mmNone);
-    } else if (MultiMode() == TMultiMode::mmNone) {
-      SetMultiMode(IsRemovableArchiveDrive() ? TMultiMode::mmSpan : TMultiMode::mmBlocks);
-    }
-    if (endRecord_.EffectiveTotalEntries() > 0) {
-      if (!fromDirectoryFile && MultiMode() != TMultiMode::mmNone &&
-          endRecord_.EffectiveCentralDirDisk() != static_cast<uint32_t>(currentDisk_)) {
-        OpenPart(static_cast<int>(endRecord_.EffectiveCentralDirDisk()) + 1);
-        src = archive_.get();
-      }
-      const uint64_t offset = fromDirectoryFile ? 0 : endRecord_.EffectiveCentralDirOffset();
-      src->Seek(offset > static_cast<uint64_t>(INT64_MAX) ? INT64_MAX : static_cast<int64_t>(offset), kBegin);
-    }
-  } else {
-    if (OnInCompleteZip) OnInCompleteZip(*this, IncompleteZipMode);
-    if (IncompleteZipMode == TIncompleteZipMode::izAssumeNotAZip) throw ENotAZipFile(kMsgNotValidZip);
-    if (IncompleteZipMode == TIncompleteZipMode::izAssumeMulti) throw EIncompleteZip(kMsgIncompleteZip);
-    if (!RebuildDirectory()) {
-      ClearArchive();
-      throw EBadZipFile(kMsgNotValidZip);
-    }
-    src = archive_.get();
+bool TDirectoryReader::LocateDirectory() {
+  auto missing = [this] {
+    const TEndCentral& e = u_.endRecord_;
+    return e.EffectiveThisDisk() > kMaxPartNumber || e.EffectiveCentralDirDisk() > kMaxPartNumber ||
+           e.EffectiveCentralDirDisk() > e.EffectiveThisDisk();
+  };
+  src_ = u_.archive_.get();
+  fromDirectoryFile_ = false;
+  if (LocateEndRecord(*u_.archive_) && !missing()) return true;
+  const std::string zfc = DirectoryFileName(u_.zipName_);
+  if (!platform::FileExists(zfc)) return false;
+  u_.directoryFile_ = std::make_unique<TArchiveStream>(zfc, platform::TFileShareMode::DenyWrite);
+  if (LocateEndRecord(*u_.directoryFile_) && !missing()) {
+    fromDirectoryFile_ = true;
+    src_ = u_.directoryFile_.get();
+    return true;
   }
-  if (!entryList_ || entryList_->Count() == 0) NewEntryList();
-  numberOfParts_ = static_cast<int>(endRecord_.EffectiveThisDisk()) + 1;
+  u_.directoryFile_.reset();
+  return false;
+}
 
+void TDirectoryReader::EnterCentralDirectory() {
+  const TEndCentral& e = u_.endRecord_;
+  u_.currentDisk_ = fromDirectoryFile_ ? 0 : static_cast<int>(e.EffectiveThisDisk());
+  if (e.EffectiveThisDisk() == 0) {
+    u_.SetMultiMode(TMultiMode::mmNone);
+  } else if (u_.MultiMode() == TMultiMode::mmNone) {
+    u_.SetMultiMode(u_.IsRemovableArchiveDrive() ? TMultiMode::mmSpan : TMultiMode::mmBlocks);
+  }
+  if (e.EffectiveTotalEntries() == 0) return;
+  if (!fromDirectoryFile_ && u_.MultiMode() != TMultiMode::mmNone &&
+      e.EffectiveCentralDirDisk() != static_cast<uint32_t>(u_.currentDisk_)) {
+    u_.OpenPart(static_cast<int>(e.EffectiveCentralDirDisk()) + 1);
+    src_ = u_.archive_.get();
+  }
+  const uint64_t offset = fromDirectoryFile_ ? 0 : e.EffectiveCentralDirOffset();
+  src_->Seek(offset > static_cast<uint64_t>(INT64_MAX) ? INT64_MAX : static_cast<int64_t>(offset), kBegin);
+}
+
+void TDirectoryReader::NoEndRecord() {
+  if (u_.OnInCompleteZip) u_.OnInCompleteZip(u_, u_.IncompleteZipMode);
+  if (u_.IncompleteZipMode == TIncompleteZipMode::izAssumeNotAZip) throw ENotAZipFile(kMsgNotValidZip);
+  if (u_.IncompleteZipMode == TIncompleteZipMode::izAssumeMulti) throw EIncompleteZip(kMsgIncompleteZip);
+  if (!RebuildDirectory()) {
+    u_.ClearArchive();
+    throw EBadZipFile(kMsgNotValidZip);
+  }
+  src_ = u_.archive_.get();
+}
+
+void TDirectoryReader::ReadEntries() {
   for (;;) {
-    ReadCentralEntries(src, fromDirectoryFile);
-    if (rebuilt_) break;
+    ReadCentralEntries();
+    if (u_.rebuilt_) return;
     // The list was appended in reading order; put it in physical order. Two
     // entries at one part and offset make the directory untrustworthy.
     try {
-      entryList_->Sort();
-      break;
+      u_.entryList_->Sort();
+      return;
     } catch (const EListError&) {
-      if (MultiMode() != TMultiMode::mmNone || fromDirectoryFile || !RebuildDirectory()) {
-        ClearArchive();
+      if (u_.MultiMode() != TMultiMode::mmNone || fromDirectoryFile_ || !RebuildDirectory()) {
+        u_.ClearArchive();
         throw EBadZipFile(kMsgNotValidZip);
       }
-      src = archive_.get();
+      src_ = u_.archive_.get();
     }
   }
-  if (endRecord_.EffectiveThisDisk() > 0 && endRecord_.CommentLength > 0) {
-    if (fromDirectoryFile) {
-      LoadArchiveComment(*directoryFile_);
-    } else {
-      if (currentDisk_ != static_cast<int>(endRecord_.EffectiveThisDisk()))
-        OpenPart(static_cast<int>(endRecord_.EffectiveThisDisk()) + 1);
-      LoadArchiveComment(*archive_);
-    }
+}
+
+void TDirectoryReader::LoadSetComment() {
+  const TEndCentral& e = u_.endRecord_;
+  if (e.EffectiveThisDisk() == 0 || e.CommentLength == 0) return;
+  if (fromDirectoryFile_) {
+    u_.LoadArchiveComment(*u_.directoryFile_);
+    return;
   }
-  // OpenPart keeps CurrentDisk in step with the part the stream is on; only
-  // a directory read from the ".zfc" file leaves the archive untouched.
-  if (fromDirectoryFile) currentDisk_ = 0;
-  ApplySortMode(SortMode);
+  if (u_.currentDisk_ != static_cast<int>(e.EffectiveThisDisk())) u_.OpenPart(static_cast<int>(e.EffectiveThisDisk()) + 1);
+  u_.LoadArchiveComment(*u_.archive_);
 }
 
 }  // namespace tavo::zip
