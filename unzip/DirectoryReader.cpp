@@ -9,6 +9,7 @@
 #include "platform/File.h"
 #include "unzip/ByteReader.h"
 #include "unzip/DirectoryReader.h"
+#include "unzip/PartSource.h"
 #include "unzip/UnZip.h"
 #include "unzip/ZipFormat.h"
 
@@ -152,8 +153,7 @@ bool TDirectoryReader::ReadHeader(TStream*& src, const THeaderLayout& layout, ui
   int64_t got = src->Read(h, static_cast<int64_t>(layout.size));
   if (nextPartRequest &&
       (got == 0 || (got < static_cast<int64_t>(layout.size) && got >= 4 && GetU32(h) == layout.signature))) {
-    u_.OpenPart(u_.currentDisk_ + 2);
-    src = u_.archive_.get();
+    src = &TPartSource(u_).Next();
     got += std::max<int64_t>(0, src->Read(h + got, static_cast<int64_t>(layout.size) - got));
   }
   auto fail = [&] {
@@ -465,9 +465,8 @@ void TDirectoryReader::EnterCentralDirectory() {
     u_.SetMultiMode(u_.IsRemovableArchiveDrive() ? TMultiMode::mmSpan : TMultiMode::mmBlocks);
   }
   if (e.EffectiveTotalEntries() == 0) return;
-  if (!fromDirectoryFile_ && u_.MultiMode() != TMultiMode::mmNone &&
-      e.EffectiveCentralDirDisk() != static_cast<uint32_t>(u_.currentDisk_)) {
-    u_.OpenPart(static_cast<int>(e.EffectiveCentralDirDisk()) + 1);
+  if (!fromDirectoryFile_) {
+    TPartSource(u_).Enter(e.EffectiveCentralDirDisk());
     src_ = u_.archive_.get();
   }
   const uint64_t offset = fromDirectoryFile_ ? 0 : e.EffectiveCentralDirOffset();
@@ -511,7 +510,8 @@ void TDirectoryReader::LoadSetComment() {
     u_.LoadArchiveComment(*u_.directoryFile_);
     return;
   }
-  if (u_.currentDisk_ != static_cast<int>(e.EffectiveThisDisk())) u_.OpenPart(static_cast<int>(e.EffectiveThisDisk()) + 1);
+  // A last part above 0 makes the archive multi-part (EnterCentralDirectory).
+  TPartSource(u_).Enter(e.EffectiveThisDisk());
   u_.LoadArchiveComment(*u_.archive_);
 }
 

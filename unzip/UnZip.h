@@ -210,7 +210,7 @@ class TUnZip {
 
  private:
   friend class TDirectoryReader;
-  friend class TExtractionRun;
+  friend class TPartSource;
 
   void FreeArchive();
   void FreeLists();

@@ -11,6 +11,7 @@
 #include "platform/File.h"
 #include "unzip/DataPipeline.h"
 #include "unzip/EntryPath.h"
+#include "unzip/PartSource.h"
 #include "unzip/UnZip.h"
 #include "unzip/Wildcard.h"
 #include "unzip/ZipFormat.h"
@@ -182,16 +183,8 @@ int TUnZip::RunExtraction() {
     pipe.ShowMessage = [this](int id, const std::string& m1, const std::string& m2, uint32_t f) {
       return HandleMessage(id, m1, m2, f);
     };
-    pipe.ReadBlock = [this](uint8_t* buffer, size_t count) -> size_t {
-      int64_t got = std::max<int64_t>(0, archive_->Read(buffer, static_cast<int64_t>(count)));
-      // A multi-part archive goes on in the next part.
-      while (got < static_cast<int64_t>(count) && MultiMode() != TMultiMode::mmNone &&
-             currentDisk_ + 1 < numberOfParts_) {
-        OpenPart(currentDisk_ + 2);
-        got += std::max<int64_t>(0, archive_->Read(buffer + got, static_cast<int64_t>(count) - got));
-      }
-      return static_cast<size_t>(got);
-    };
+    // A multi-part archive goes on in the next part.
+    pipe.ReadBlock = [this](uint8_t* buffer, size_t count) { return TPartSource(*this).ReadOn(buffer, count); };
 
     if (numFiles > 0 && !stopNow) {
       for (int i = 0; i < EntryCount(); ++i) {
@@ -273,8 +266,8 @@ bool TUnZip::ExtractEntry(int index, TDataPipeline& pipe, bool& retry) {
 // its encryption header) begins. A header that fails skips the entry with
 // srBadLocalHeader; SkipMessage names the entry and the offset.
 bool TUnZip::LocateEntryData(int index, int64_t& dataStart) {
-  if (MultiMode() != TMultiMode::mmNone && working_.EffectiveDiskNumberStart() != static_cast<uint32_t>(currentDisk_))
-    OpenPart(static_cast<int>(working_.EffectiveDiskNumberStart()) + 1);
+  TPartSource parts(*this);
+  parts.Enter(working_.EffectiveDiskNumberStart());
   const uint64_t offset = working_.EffectiveLocalHeaderOffset();
   std::fill(std::begin(localHeader_), std::end(localHeader_), 0);
   const int64_t size = archive_->Size();
@@ -287,7 +280,7 @@ bool TUnZip::LocateEntryData(int index, int64_t& dataStart) {
                 GetU16(localHeader_ + local::kNameLength) + GetU16(localHeader_ + local::kExtraLength);
     // In a set whose data runs on into the next part, the name and extra
     // field may too; in the last part they must end inside it.
-    fits = dataStart <= size || (MultiMode() != TMultiMode::mmNone && currentDisk_ + 1 < numberOfParts_);
+    fits = dataStart <= size || parts.HasNext();
   }
   if (!fits) {
     skipMessage_ = Format("Bad local header for %s at offset %s", working_.Path().c_str(),
