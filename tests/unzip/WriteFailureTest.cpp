@@ -1,7 +1,8 @@
 // Output files whose writes fail: through a stream that refuses bytes past a
 // capacity, and for real on a tiny file system that is full. The last block
 // of a file, written only when the file is finished, must be checked like
-// every other.
+// every other. And a read-only file in the way, refused the way Windows
+// refuses it even where the tests run as root.
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
@@ -14,6 +15,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/File.h"
 #include "platform/Path.h"
@@ -128,6 +130,59 @@ TEST_F(WriteFailureTest, RoomForEveryByteIsASuccess) {
   unzip.capacity = 5000;
   EXPECT_EQ(unzip.ExtractFiles(), 1);
   EXPECT_EQ(ReadFile(dir / "out/small.bin"), data);
+}
+
+// Creating a file over a read-only one fails as it does on Windows, even for
+// root: the attribute, not the caller's rights, decides.
+class WindowsLikeUnZip : public TUnZip {
+ public:
+  int refused = 0;
+
+ protected:
+  std::unique_ptr<zip::TS_BufferStream> CreateOutputFile(const std::string& fName) override {
+    const int32_t attributes = platform::FileGetAttr(fName);
+    if (attributes >= 0 && (attributes & static_cast<int32_t>(platform::faReadOnly))) {
+      ++refused;
+      throw platform::EFCreateError("Cannot create file \"" + fName + "\"", 5);
+    }
+    return TUnZip::CreateOutputFile(fName);
+  }
+};
+
+TEST(ReplaceReadOnlyTest, ReadOnlyFileIsClearedAndReplacedOnlyWhenAsked) {
+  ScratchDir dir;
+  ZipBuilder b;
+  b.Add(ZipEntry::Stored("ro.txt", "new content"));
+  WriteFile(dir / "r.zip", b.Build());
+  const std::string target = platform::EnginePath(dir / "out/ro.txt");
+  platform::ForceDirectories(platform::EnginePath(dir / "out"));
+  for (bool replace : {false, true}) {
+    SCOPED_TRACE(replace);
+    WriteFile(dir / "out/ro.txt", "old content");
+    platform::FileSetAttr(target, platform::faReadOnly);
+    WindowsLikeUnZip unzip;
+    unzip.DoProcessMessages = false;
+    unzip.DoAll = true;
+    unzip.OverwriteMode = zip::TUZOverwriteMode::Always;
+    unzip.RetainAttributes = false;
+    unzip.ReplaceReadOnly = replace;
+    std::vector<zip::TSkipReason> skips;
+    unzip.OnSkippingFile = [&](TUnZip&, zip::TSkipReason r, const std::string&, int, bool&) { skips.push_back(r); };
+    unzip.SetZipName(platform::EnginePath(dir / "r.zip"));
+    unzip.SetDestDir(platform::EnginePath(dir / "out"));
+    EXPECT_EQ(unzip.ExtractFiles(), replace ? 1 : 0);
+    EXPECT_EQ(unzip.refused, 1);
+    if (replace) {
+      EXPECT_TRUE(skips.empty());
+      EXPECT_EQ(ReadFile(dir / "out/ro.txt"), "new content");
+      EXPECT_FALSE(platform::FileGetAttr(target) & static_cast<int32_t>(platform::faReadOnly));
+    } else {
+      EXPECT_EQ(skips, (std::vector<zip::TSkipReason>{zip::TSkipReason::srCreateError}));
+      EXPECT_EQ(ReadFile(dir / "out/ro.txt"), "old content");
+      EXPECT_TRUE(platform::FileGetAttr(target) & static_cast<int32_t>(platform::faReadOnly));
+      platform::FileSetAttr(target, 0);
+    }
+  }
 }
 
 // The real thing: a 64 KB tmpfs, filled up, in a mount namespace of this
