@@ -128,6 +128,12 @@ TLFNFileStream::~TLFNFileStream() {
   if (FlushOnDestroy && Written()) Handle().FlushBuffers();
 }
 
+bool TLFNFileStream::Commit() {
+  if (!Flush()) return false;
+  if (FlushOnDestroy && Written()) Handle().FlushBuffers();
+  return true;
+}
+
 void TLFNFileStream::SetSize(int64_t size) {
   // The caller positions the stream afterwards; the buffer is written first
   // so that no pending byte lands beyond the new end.

@@ -30,6 +30,10 @@ class TS_BufferStream : public TStream {
   void SetSize(int64_t size) override;
   // Writes the buffered bytes; true when all were written.
   bool Flush();
+  // Finishes writing: the buffered bytes written (and, for a file with
+  // FlushOnDestroy, handed to the disk); true when nothing was lost. The
+  // destructor's own flush cannot report a failure: call this first.
+  virtual bool Commit() { return Flush(); }
 
   bool FlushOnDestroy = false;
 
@@ -65,6 +69,7 @@ class TLFNFileStream : private TFileHolder, public TS_BufferStream {
   ~TLFNFileStream() override;
 
   void SetSize(int64_t size) override;
+  bool Commit() override;
   platform::TFileStream& Handle() { return fileStream->File(); }
 };
 

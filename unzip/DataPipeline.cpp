@@ -17,7 +17,6 @@ namespace {
 
 constexpr const char* kMsgPrematureEnd = "Premature end of file reached";
 constexpr const char* kMsgBiggerThanUncompressed = "File is larger than uncompressed size!";
-constexpr const char* kMsgCantWrite = "Cant write uncompressed file";
 constexpr const char* kMsgZlibError = "error";
 
 // Releases the zlib stream on every way out of the deflate decoder.

@@ -84,10 +84,9 @@ void TUnZip::OpenPart(int partNumber) {
       break;
     }
   }
-  archive_ = std::make_unique<TLFNFileStream>(fName, platform::TFileOpenMode::Read,
-                                              platform::TFileShareMode::DenyNone, kDefaultStreamBuffer);
+  archive_ = std::make_unique<TArchiveStream>(fName, platform::TFileShareMode::DenyNone);
   currentDisk_ = partNumber - 1;
-  archiveDate_ = archive_->Handle().DosDateTime();
+  archiveDate_ = archive_->DosDateTime();
   archiveDateKnown_ = true;
   zipName_ = fName;
 }

@@ -2,7 +2,10 @@
 #include "unzip/SortedZip.h"
 
 #include <algorithm>
+#include <numeric>
 
+#include "core/Exception.h"
+#include "unzip/ZipExceptions.h"
 
 namespace tavo::zip {
 
@@ -65,6 +68,54 @@ int TSortedZip::Compare(const TZipHeaderInfo& a, const TZipHeaderInfo& b) const 
       return oa == ob ? 0 : oa < ob ? -1 : 1;
     }
   }
+}
+
+TZipHeaderInfo* TSortedZip::Items(int index) const {
+  if (index < 0 || index >= Count()) throw EListError(Format(kMsgIndexOutOfRange, index));
+  return items_[static_cast<size_t>(index)];
+}
+
+void TSortedZip::Sort() {
+  // Inserting entry j (read after entry i) one by one puts it before i
+  // exactly when Compare(i, j) is not negative; ordering the pairs that way
+  // gives the same list in O(n log n). Every mode's comparison derives from
+  // a key, so this is a strict total order and the position is unique.
+  const size_t n = items_.size();
+  std::vector<size_t> order(n);
+  std::iota(order.begin(), order.end(), size_t{0});
+  auto before = [this](size_t x, size_t y) {
+    if (x == y) return false;
+    if (x > y) return Compare(*items_[y], *items_[x]) >= 0;
+    return Compare(*items_[x], *items_[y]) < 0;
+  };
+  std::sort(order.begin(), order.end(), before);
+  std::vector<TZipHeaderInfo*> sorted;
+  sorted.reserve(n);
+  for (size_t k = 0; k < n; ++k) {
+    // Equal entries lie side by side; the one read later is the duplicate.
+    if (k > 0 && Compare(*items_[order[k - 1]], *items_[order[k]]) == 0) {
+      if (Duplicates == TDuplicates::dupError) throw EListError(kMsgDuplicateIndex);
+      if (Duplicates == TDuplicates::dupIgnore) {
+        if (order[k] < order[k - 1]) sorted.back() = items_[order[k]];
+        order[k] = std::min(order[k], order[k - 1]);
+        continue;
+      }
+    }
+    sorted.push_back(items_[order[k]]);
+  }
+  items_ = std::move(sorted);
+}
+
+int TSortedZip::Find(const TZipHeaderInfo& key) const {
+  size_t lo = 0, hi = items_.size();
+  while (lo < hi) {
+    const size_t mid = lo + (hi - lo) / 2;
+    if (Compare(*items_[mid], key) < 0)
+      lo = mid + 1;
+    else
+      hi = mid;
+  }
+  return lo < items_.size() && Compare(*items_[lo], key) == 0 ? static_cast<int>(lo) : -1;
 }
 
 }  // namespace tavo::zip

@@ -10,6 +10,7 @@
 #include "platform/CodePage.h"
 #include "platform/File.h"
 #include "platform/Ui.h"
+#include "unzip/ByteReader.h"
 #include "unzip/ZipFormat.h"
 
 namespace tavo::zip {
@@ -49,12 +50,14 @@ void TUnZip::SetZipName(const std::string& value) {
     name = chosen;
   }
   zipName_ = name;
+  lastPartName_ = name;
   // BaseName: everything before the first "." after the last "\".
   const size_t slash = LastDelimiter(name, "\\");
   const size_t start = slash == std::string::npos ? 0 : slash + 1;
   const size_t dot = name.find('.', start);
   baseName_ = dot == std::string::npos ? name : name.substr(0, dot);
   FreeLists();
+  announcedEntries_ = 0;
   endRecord_.Clear();
   archiveDate_ = 0;
   archiveDateKnown_ = false;
@@ -68,18 +71,51 @@ void TUnZip::FreeLists() {
   sortedOwn_.reset();
   sortedView_ = nullptr;
   entryList_.reset();
+  entries_.clear();
+}
+
+void TUnZip::NewEntryList() {
+  FreeLists();
+  entryList_ = std::make_unique<TSortedZip>(TZipSortMode::ByNone, TDuplicates::dupError);
+  sortedView_ = entryList_.get();
+}
+
+TZipHeaderInfo* TUnZip::AppendEntry(std::unique_ptr<TZipHeaderInfo> entry) {
+  TZipHeaderInfo* added = entry.get();
+  entries_.push_back(std::move(entry));
+  entryList_->Append(added);
+  return added;
 }
 
 void TUnZip::OpenArchiveStream() {
-  archive_ = std::make_unique<TLFNFileStream>(zipName_, platform::TFileOpenMode::Read,
-                                              platform::TFileShareMode::DenyWrite, kDefaultStreamBuffer);
+  zipName_ = lastPartName_;
   // The archive's own name is its last part: the one holding the end record.
   currentDisk_ = static_cast<int>(endRecord_.EffectiveThisDisk());
+  std::vector<std::string> pieces;
+  std::string missing;
+  if (FindNumberedSet(zipName_, pieces, missing)) {
+    if (!missing.empty()) throw EMissingPiece(Format(kMsgMissingPiece, missing.c_str()));
+    auto joined = std::make_unique<TArchiveStream>(pieces);
+    const int64_t disk = EndRecordDisk(*joined);
+    if (disk < 0) {
+      // No end record in all the pieces there are: the set goes on in the
+      // next piece, which is not there.
+      throw EMissingPiece(Format(kMsgMissingPiece, NumberedPiece(zipName_, static_cast<int>(pieces.size()) + 1).c_str()));
+    }
+    // An end record for a set of one part: the pieces are cuts of one
+    // archive. Otherwise they are the parts of a split set, each read alone.
+    if (disk == 0) {
+      archive_ = std::move(joined);
+      currentDisk_ = 0;
+      return;
+    }
+  }
+  archive_ = std::make_unique<TArchiveStream>(zipName_, platform::TFileShareMode::DenyWrite);
 }
 
 void TUnZip::OpenArchive() {
   if (!archive_) OpenArchiveStream();
-  if (!entryList_ || !archiveDateKnown_ || archive_->Handle().DosDateTime() != archiveDate_) ReadDirectory();
+  if (!entryList_ || !archiveDateKnown_ || archive_->DosDateTime() != archiveDate_) ReadDirectory();
 }
 
 void TUnZip::CloseArchive() {
@@ -90,6 +126,7 @@ void TUnZip::ClearArchive() {
   FreeArchive();
   directoryFile_.reset();
   FreeLists();
+  announcedEntries_ = 0;
   endRecord_.Clear();
   rebuilt_ = false;
   archiveDate_ = 0;
@@ -97,6 +134,7 @@ void TUnZip::ClearArchive() {
   numberOfParts_ = 1;
   SetMultiMode(TMultiMode::mmNone);
   zipName_.clear();
+  lastPartName_.clear();
   baseName_.clear();
 }
 
@@ -120,8 +158,9 @@ void TUnZip::ApplySortMode(TZipSortMode mode) {
   sortedOwn_.reset();
   sortedView_ = entryList_.get();
   if (mode != TZipSortMode::ByNone && entryList_) {
-    sortedOwn_ = std::make_unique<TSortedZip>(false, TDuplicates::dupAccept, mode);
-    for (int i = 0; i < entryList_->Count(); ++i) sortedOwn_->AddSorted(entryList_->Items(i));
+    sortedOwn_ = std::make_unique<TSortedZip>(mode, TDuplicates::dupAccept);
+    for (int i = 0; i < entryList_->Count(); ++i) sortedOwn_->Append(entryList_->Items(i));
+    sortedOwn_->Sort();
     sortedView_ = sortedOwn_.get();
   }
   SortMode = mode;
@@ -151,7 +190,7 @@ std::string TUnZip::EntryComment(int index) {
 
 void TUnZip::LoadEntryComment(TZipHeaderInfo& entry) {
   TStream& stream = *archive_;
-  const int64_t position = stream.Position();
+  TPositionGuard back(stream);
   stream.Seek(entry.CentralHeaderOffset, static_cast<int>(TSeekOrigin::Begin));
   uint8_t header[kCentralHeaderSize];
   std::string comment;
@@ -167,7 +206,6 @@ void TUnZip::LoadEntryComment(TZipHeaderInfo& entry) {
       comment = ConvertMarked(comment, 65001, platform::AnsiCodePage(), replaced);
   }
   entry.FileComment = std::make_unique<std::string>(comment);
-  stream.Seek(position, static_cast<int>(TSeekOrigin::Begin));
 }
 
 std::string TUnZip::ArchiveComment() {
@@ -181,13 +219,12 @@ std::string TUnZip::ArchiveComment() {
 }
 
 void TUnZip::LoadArchiveComment(TStream& stream) {
-  const int64_t position = stream.Position();
+  TPositionGuard back(stream);
   stream.Seek(endRecord_.CommentPosition, static_cast<int>(TSeekOrigin::Begin));
   std::string comment(endRecord_.CommentLength, '\0');
   const int64_t got = stream.Read(comment.data(), static_cast<int64_t>(comment.size()));
   comment.resize(static_cast<size_t>(std::max<int64_t>(0, got)));
   endRecord_.Comment = std::make_unique<std::string>(comment);
-  stream.Seek(position, static_cast<int>(TSeekOrigin::Begin));
 }
 
 void TUnZip::ProcessMessagesIfOn() {
@@ -205,11 +242,10 @@ TEntryName TUnZip::ConvertName(TStream& stream, const std::string& stored, uint1
   // name does not need.
   std::vector<uint8_t> extra;
   if (extraLength > 0 && (bitFlag & kFlagUtf8) == 0) {
-    const int64_t at = stream.Position();
+    TPositionGuard back(stream);
     extra.resize(extraLength);
     const int64_t got = stream.Read(extra.data(), extraLength);
     extra.resize(static_cast<size_t>(std::max<int64_t>(0, got)));
-    stream.Seek(at, static_cast<int>(TSeekOrigin::Begin));
     source.extra = extra.data();
     source.extraSize = extra.size();
   }

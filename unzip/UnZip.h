@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "unzip/ArchiveStream.h"
 #include "unzip/BufferStream.h"
 #include "unzip/EndCentral.h"
 #include "unzip/EntryNames.h"
@@ -36,7 +37,10 @@ enum class TSkipReason {
   srExcludeList,
   srArchiveBitNotSet,
   srNoFileToFreshen,
-  srSkippedInStartZip
+  srSkippedInStartZip,
+  // The entry's local header is not where the directory says, or its name
+  // and extra field run past the end of the archive (SkipMessage says where).
+  srBadLocalHeader
 };
 
 class TUnZip;
@@ -115,6 +119,10 @@ class TUnZip {
   std::string ArchiveComment();
 
   const TEndCentral& EndRecord() const { return endRecord_; }
+  // The number of entries the end record announced when the directory was
+  // read (0 without an end record). A directory rebuilt from local headers
+  // may hold fewer: callers compare it with EntryCount() to tell.
+  uint64_t AnnouncedEntries() const { return announcedEntries_; }
   uint32_t ArchiveDate() const { return archiveDate_; }
   int CurrentDisk() const { return currentDisk_; }
   int NumberOfParts() const { return numberOfParts_; }
@@ -171,7 +179,11 @@ class TUnZip {
   // Shows a message through OnHandleMessage or the platform message box.
   int HandleMessage(int messageID, const std::string& msg1, const std::string& msg2, uint32_t flags);
 
-  // Totals of the last extraction run.
+  // While OnSkippingFile runs for srBadLocalHeader: a sentence naming the
+  // entry and the offset of its header. Empty otherwise.
+  const std::string& SkipMessage() const { return skipMessage_; }
+
+  // Totals of the last extraction run, kept within 0..INT64_MAX.
   int64_t TotalBytes() const { return totalBytes_; }
   int64_t TotalDone() const { return totalDone_; }
 
@@ -192,20 +204,22 @@ class TUnZip {
   // other than mmSpan.
   bool DiskLabelFits(int partNumber) const;
   void ProcessMessagesIfOn();
+  // Creates the output file FName for writing; the platform file unless a
+  // descendant supplies another stream.
+  virtual std::unique_ptr<TS_BufferStream> CreateOutputFile(const std::string& fName);
 
  private:
   friend class TDirectoryReader;
-  friend class TExtractionRun;
+  friend class TPartSource;
 
   void FreeArchive();
   void FreeLists();
+  // A fresh, empty EntryList that is also the sorted view.
+  void NewEntryList();
+  // Hands the record to the component and appends it to EntryList.
+  TZipHeaderInfo* AppendEntry(std::unique_ptr<TZipHeaderInfo> entry);
   void OpenArchiveStream();
   void ReadDirectory();
-  bool LocateEndRecord(TStream& stream);
-  bool RebuildDirectory();
-  bool ReadCentralHeader(TStream& stream, TZipHeaderInfo& entry, bool nextPartRequest);
-  bool ReadLocalHeader(TStream& stream, TZipHeaderInfo& entry);
-  void ParseExtraField(TStream& stream, TZipHeaderInfo& entry);
   // The engine's name for a stored entry name, from its flag, its host and
   // the extra field (central or local) of `extraLength` bytes at the
   // stream's position; the stream is left where it was.
@@ -216,19 +230,31 @@ class TUnZip {
   bool DestinationDir(const TZipHeaderInfo& entry, std::string& dir) const;
   int RunExtraction();
   bool ExtractEntry(int index, TDataPipeline& pipeline, bool& retry);
+  bool LocateEntryData(int index, int64_t& dataStart);
+  bool MayWrite(int index, std::string& fName);
+  std::unique_ptr<TS_BufferStream> CreateOutput(int index, const std::string& fName);
+  bool DecodeInto(std::unique_ptr<TS_BufferStream> out, TDataPipeline& pipe, int64_t dataStart,
+                  const std::string& fName);
+  void RestoreDateAndAttributes(const std::string& fName);
+  bool CheckResult(int index, TDataPipeline& pipe, bool decoded, const std::string& fName, bool& retry);
   void Skip(TSkipReason reason, const std::string& fName, int index);
   bool CheckPassword(int index);
   bool Selects(const TZipHeaderInfo& entry) const;
 
   std::string zipName_;
+  // The name ZipName was set to: the part holding the end record. ZipName
+  // follows the parts an operation opens; every new opening starts here.
+  std::string lastPartName_;
   std::string baseName_;
-  std::unique_ptr<TLFNFileStream> archive_;
-  std::unique_ptr<TLFNFileStream> directoryFile_;  // the ".zfc" file while it is read
-  std::unique_ptr<TSortedZip> entryList_;
+  std::unique_ptr<TArchiveStream> archive_;
+  std::unique_ptr<TArchiveStream> directoryFile_;  // the ".zfc" file while it is read
+  TEntryStore entries_;                    // owns the records EntryList refers to
+  std::unique_ptr<TSortedZip> entryList_;  // physical order, duplicates refused
   std::unique_ptr<TSortedZip> sortedOwn_;  // the sorted view when it is not entryList_
   TSortedZip* sortedView_ = nullptr;
   TEndCentral endRecord_;
   uint32_t archiveDate_ = 0;
+  uint64_t announcedEntries_ = 0;
   bool archiveDateKnown_ = false;
   int currentDisk_ = 0;
   int numberOfParts_ = 1;
@@ -244,6 +270,7 @@ class TUnZip {
   int64_t totalBytes_ = 0;
   int64_t totalDone_ = 0;
   bool skipRetry_ = false;
+  std::string skipMessage_;
   TDataPipeline* pipeline_ = nullptr;
 };
 

@@ -10,6 +10,8 @@
 #include "platform/CodePage.h"
 #include "platform/File.h"
 #include "unzip/DataPipeline.h"
+#include "unzip/EntryPath.h"
+#include "unzip/PartSource.h"
 #include "unzip/UnZip.h"
 #include "unzip/Wildcard.h"
 #include "unzip/ZipFormat.h"
@@ -35,40 +37,36 @@ bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix) 
   return text.size() >= prefix.size() && LowerAscii(text.substr(0, prefix.size())) == LowerAscii(prefix);
 }
 
-bool IsAbsolute(const std::string& path) {
-  return (!path.empty() && path[0] == '\\') || (path.size() >= 2 && path[1] == ':');
+// Run totals stay within 0..INT64_MAX however large the sizes the entries
+// claim.
+int64_t SaturatingAdd(int64_t total, uint64_t size) {
+  const auto room = static_cast<uint64_t>(INT64_MAX - total);
+  return size >= room ? INT64_MAX : total + static_cast<int64_t>(size);
 }
 
-// True when a component of the path, split at "\" and "/" as whole
-// characters of the system code page, is "..": such a path climbs out of
-// the directory it is put under.
-bool ClimbsOut(const std::string& path) {
-  const int codePage = platform::AnsiCodePage();
-  // A drive prefix ("C:..") is not part of the first component.
-  size_t start = path.size() >= 2 && path[1] == ':' ? 2 : 0;
-  for (size_t i = 0; i <= path.size(); ++i) {
-    if (i < path.size() && IsLeadByte(static_cast<unsigned char>(path[i]), codePage) && i + 1 < path.size()) {
-      ++i;
-      continue;
-    }
-    if (i == path.size() || path[i] == '\\' || path[i] == '/') {
-      if (i >= start && path.compare(start, i - start, "..") == 0) return true;
-      start = i + 1;
-    }
-  }
-  return false;
+int64_t SaturatingSubtract(int64_t total, uint64_t size) {
+  return size >= static_cast<uint64_t>(total) ? 0 : total - static_cast<int64_t>(size);
+}
+
+bool IsAbsolute(const std::string& path) {
+  return (!path.empty() && path[0] == '\\') || (path.size() >= 2 && path[1] == ':');
 }
 
 }  // namespace
 
 // The directory an entry is written to, ending in "\" unless empty (the
-// current directory). Returns false when the entry's stored path would place
-// it outside DestDir (a ".." component, or an absolute path while DestDir is
-// empty), or when "?" stands for part of its name (not UTF-8, or not in the
-// ANSI code page): such entries are not written.
+// current directory). Returns false when the entry must not be written: the
+// archive's part of the final path (after a RelativePathList prefix is cut)
+// climbs out of DestDir with "..", names a Windows device or stream, or
+// ends a name in "." or " "; an absolute stored path while DestDir is
+// empty; or "?" stands for part of its name (not UTF-8, or not in the ANSI
+// code page).
 bool TUnZip::DestinationDir(const TZipHeaderInfo& entry, std::string& dir) const {
   dir.clear();
-  if (entry.NameReplaced || ClimbsOut(entry.Path())) return false;
+  const int codePage = platform::AnsiCodePage();
+  if (entry.NameReplaced || ClimbsOut(entry.Path(), codePage)) return false;
+  // What the archive contributes below DestDir; checked as it will be used.
+  std::string fromArchive = entry.FileName();
   if (RecreateDirs && !entry.Directory().empty()) {
     std::string r = entry.Directory();
     for (const std::string& prefix : RelativePathList) {
@@ -79,22 +77,22 @@ bool TUnZip::DestinationDir(const TZipHeaderInfo& entry, std::string& dir) const
     }
     if (r.empty() || !IsAbsolute(r)) {
       dir = destDir_.empty() ? r : destDir_ + "\\" + r;
-      return true;
-    }
-    // An absolute stored path goes under DestDir; with no DestDir it would
-    // go wherever it names, so it is refused.
-    if (destDir_.empty()) return false;
-    if (r[0] == '\\') {
+    } else if (destDir_.empty()) {
+      // An absolute stored path goes under DestDir; with no DestDir it
+      // would go wherever it names, so it is refused.
+      return false;
+    } else if (r[0] == '\\') {
       dir = destDir_ + r;
     } else {
       r.erase(0, 2);  // the drive letter and colon; keep a separator after DestDir
       dir = destDir_ + (r.empty() || r[0] != '\\' ? "\\" : "") + r;
     }
-    return true;
+    fromArchive = r + entry.FileName();
+  } else if (!destDir_.empty()) {
+    // An empty DestDir is the current directory, not the root of the drive.
+    dir = destDir_ + "\\";
   }
-  // An empty DestDir is the current directory, not the root of the drive.
-  if (!destDir_.empty()) dir = destDir_ + "\\";
-  return true;
+  return !ClimbsOut(fromArchive, codePage) && !NamesWindowsDevice(fromArchive, codePage);
 }
 
 bool TUnZip::Selects(const TZipHeaderInfo& entry) const {
@@ -106,9 +104,8 @@ bool TUnZip::Selects(const TZipHeaderInfo& entry) const {
 
 void TUnZip::Skip(TSkipReason reason, const std::string& fName, int index) {
   if (OnSkippingFile) OnSkippingFile(*this, reason, fName, index, skipRetry_);
-  const auto size = static_cast<int64_t>(std::min<uint64_t>(working_.EffectiveUncompressedSize(), INT64_MAX / 4));
-  totalBytes_ -= size;
-  if (pipeline_) pipeline_->TotalBytes -= size;
+  totalBytes_ = SaturatingSubtract(totalBytes_, working_.EffectiveUncompressedSize());
+  if (pipeline_) pipeline_->TotalBytes = SaturatingSubtract(pipeline_->TotalBytes, working_.EffectiveUncompressedSize());
 }
 
 int TUnZip::ExtractFiles() {
@@ -168,7 +165,7 @@ int TUnZip::RunExtraction() {
       else
         entry.Selected = DoAll || Selects(entry);
       if (entry.Selected)
-        totalBytes_ += static_cast<int64_t>(std::min<uint64_t>(entry.EffectiveUncompressedSize(), INT64_MAX / 4));
+        totalBytes_ = SaturatingAdd(totalBytes_, entry.EffectiveUncompressedSize());
       else
         --numFiles;
     }
@@ -186,16 +183,8 @@ int TUnZip::RunExtraction() {
     pipe.ShowMessage = [this](int id, const std::string& m1, const std::string& m2, uint32_t f) {
       return HandleMessage(id, m1, m2, f);
     };
-    pipe.ReadBlock = [this](uint8_t* buffer, size_t count) -> size_t {
-      int64_t got = std::max<int64_t>(0, archive_->Read(buffer, static_cast<int64_t>(count)));
-      // A multi-part archive goes on in the next part.
-      while (got < static_cast<int64_t>(count) && MultiMode() != TMultiMode::mmNone &&
-             currentDisk_ + 1 < numberOfParts_) {
-        OpenPart(currentDisk_ + 2);
-        got += std::max<int64_t>(0, archive_->Read(buffer + got, static_cast<int64_t>(count) - got));
-      }
-      return static_cast<size_t>(got);
-    };
+    // A multi-part archive goes on in the next part.
+    pipe.ReadBlock = [this](uint8_t* buffer, size_t count) { return TPartSource(*this).ReadOn(buffer, count); };
 
     if (numFiles > 0 && !stopNow) {
       for (int i = 0; i < EntryCount(); ++i) {
@@ -229,26 +218,19 @@ int TUnZip::RunExtraction() {
 
 // Extracts entry `index` of the sorted view; true when it counts as
 // extracted. Sets `retry` when a new password asks for another attempt.
+// The steps below run in this order; each one that refuses the entry has
+// reported why (or, for OnStartUnZip's skip, left no trace).
 bool TUnZip::ExtractEntry(int index, TDataPipeline& pipe, bool& retry) {
   retry = false;
   working_.Assign(*sortedView_->Items(index));
   const bool encrypted = working_.Encrypted();
   int64_t dataStart = 0;
-  if (!working_.FileName().empty()) {
-    if (MultiMode() != TMultiMode::mmNone && working_.EffectiveDiskNumberStart() != static_cast<uint32_t>(currentDisk_))
-      OpenPart(static_cast<int>(working_.EffectiveDiskNumberStart()) + 1);
-    const uint64_t offset = working_.EffectiveLocalHeaderOffset();
-    archive_->Seek(offset > static_cast<uint64_t>(INT64_MAX / 2) ? INT64_MAX / 2 : static_cast<int64_t>(offset), kBegin);
-    std::fill(std::begin(localHeader_), std::end(localHeader_), 0);
-    archive_->Read(localHeader_, kLocalHeaderSize);
-    dataStart = archive_->Position() + GetU16(localHeader_ + local::kNameLength) +
-                GetU16(localHeader_ + local::kExtraLength);
-    archive_->Seek(dataStart, kBegin);
-  }
+  if (!working_.FileName().empty() && !LocateEntryData(index, dataStart)) return false;
 
   std::string dir;
   if (!DestinationDir(working_, dir)) {
-    // Never written: the stored path leads outside the destination.
+    // Never written: the stored path leads outside the destination or to
+    // something that is not a plain file.
     Skip(TSkipReason::srCreateError, working_.Path(), index);
     return false;
   }
@@ -260,11 +242,9 @@ bool TUnZip::ExtractEntry(int index, TDataPipeline& pipe, bool& retry) {
   std::string fName = dir + working_.FileName();
   bool skip = false;
   if (OnStartUnZip) OnStartUnZip(*this, index, fName, skip);
-  if (skip) {
-    // Leaves no trace: neither an event nor the count; the total keeps the
-    // entry's size.
-    return false;
-  }
+  // A skip leaves no trace: neither an event nor the count; the total keeps
+  // the entry's size.
+  if (skip) return false;
   const std::string fileDir = ExtractFilePath(fName);
   if (!fileDir.empty() && !platform::DirectoryExists(fileDir)) platform::ForceDirectories(fileDir);
 
@@ -272,40 +252,88 @@ bool TUnZip::ExtractEntry(int index, TDataPipeline& pipe, bool& retry) {
     Skip(TSkipReason::srBadPassword, working_.Path(), index);
     return false;
   }
+  if (!MayWrite(index, fName)) return false;
+  std::unique_ptr<TS_BufferStream> out = CreateOutput(index, fName);
+  if (!out) return false;
+  const bool decoded = DecodeInto(std::move(out), pipe, dataStart, fName);
+  if (decoded) RestoreDateAndAttributes(fName);
+  return CheckResult(index, pipe, decoded, fName, retry);
+}
 
-  if (OverwriteMode != TUZOverwriteMode::Always && platform::FileExists(fName)) {
-    bool overwrite = false;
-    switch (OverwriteMode) {
-      case TUZOverwriteMode::Prompt:
-        if (OnPromptForOverwrite) {
-          OnPromptForOverwrite(*this, overwrite, index, fName);
-        } else {
-          std::string msg = "Replace existing file " + EntryName(index) + "?";
-          if (msg.size() > kMaxPromptLength) msg.resize(kMaxPromptLength);
-          overwrite = HandleMessage(kMsgReplaceFile, msg, "File Exists Alert", kMbYesNo) == kIdYes;
-        }
-        break;
-      case TUZOverwriteMode::ifNewer:
-      case TUZOverwriteMode::ifOlder: {
-        const int64_t existing = platform::FileAge(fName);
-        const auto entryTime = static_cast<int64_t>(working_.LastModDateTime);
-        overwrite = OverwriteMode == TUZOverwriteMode::ifNewer ? entryTime > existing : entryTime < existing;
-        break;
-      }
-      default: break;
-    }
-    if (!overwrite) {
-      Skip(TSkipReason::srNoOverwrite, fName, index);
-      return false;
-    }
+// Opens the entry's part, reads its local header and checks it before any
+// data is read: the signature, and that the local name and extra field end
+// inside the archive. On success `dataStart` is where the entry's data (or
+// its encryption header) begins. A header that fails skips the entry with
+// srBadLocalHeader; SkipMessage names the entry and the offset.
+bool TUnZip::LocateEntryData(int index, int64_t& dataStart) {
+  TPartSource parts(*this);
+  parts.Enter(working_.EffectiveDiskNumberStart());
+  const uint64_t offset = working_.EffectiveLocalHeaderOffset();
+  std::fill(std::begin(localHeader_), std::end(localHeader_), 0);
+  const int64_t size = archive_->Size();
+  bool fits = offset <= static_cast<uint64_t>(size) &&
+              archive_->Seek(static_cast<int64_t>(offset), kBegin) == static_cast<int64_t>(offset) &&
+              archive_->Read(localHeader_, kLocalHeaderSize) == static_cast<int64_t>(kLocalHeaderSize) &&
+              GetU32(localHeader_) == kLocalHeaderSignature;
+  if (fits) {
+    dataStart = static_cast<int64_t>(offset) + static_cast<int64_t>(kLocalHeaderSize) +
+                GetU16(localHeader_ + local::kNameLength) + GetU16(localHeader_ + local::kExtraLength);
+    // In a set whose data runs on into the next part, the name and extra
+    // field may too; in the last part they must end inside it.
+    fits = dataStart <= size || parts.HasNext();
   }
+  if (!fits) {
+    skipMessage_ = Format("Bad local header for %s at offset %s", working_.Path().c_str(),
+                          std::to_string(offset).c_str());
+    Skip(TSkipReason::srBadLocalHeader, working_.Path(), index);
+    skipMessage_.clear();
+    return false;
+  }
+  archive_->Seek(dataStart, kBegin);
+  return true;
+}
 
-  std::unique_ptr<TLFNFileStream> out;
+// The overwrite decision for an existing FName (OverwriteMode, the prompt);
+// false after skipping the entry with srNoOverwrite.
+bool TUnZip::MayWrite(int index, std::string& fName) {
+  if (OverwriteMode == TUZOverwriteMode::Always || !platform::FileExists(fName)) return true;
+  bool overwrite = false;
+  switch (OverwriteMode) {
+    case TUZOverwriteMode::Prompt:
+      if (OnPromptForOverwrite) {
+        OnPromptForOverwrite(*this, overwrite, index, fName);
+      } else {
+        std::string msg = "Replace existing file " + EntryName(index) + "?";
+        if (msg.size() > kMaxPromptLength) msg.resize(kMaxPromptLength);
+        overwrite = HandleMessage(kMsgReplaceFile, msg, "File Exists Alert", kMbYesNo) == kIdYes;
+      }
+      break;
+    case TUZOverwriteMode::ifNewer:
+    case TUZOverwriteMode::ifOlder: {
+      const int64_t existing = platform::FileAge(fName);
+      const auto entryTime = static_cast<int64_t>(working_.LastModDateTime);
+      overwrite = OverwriteMode == TUZOverwriteMode::ifNewer ? entryTime > existing : entryTime < existing;
+      break;
+    }
+    default: break;
+  }
+  if (!overwrite) Skip(TSkipReason::srNoOverwrite, fName, index);
+  return overwrite;
+}
+
+std::unique_ptr<TS_BufferStream> TUnZip::CreateOutputFile(const std::string& fName) {
+  return std::make_unique<TLFNFileStream>(fName, platform::TFileOpenMode::Create, platform::TFileShareMode::DenyWrite,
+                                          kDefaultStreamBuffer, FlushFilesOnClose);
+}
+
+// Creates the output file at its final size, positioned at 0. A read-only
+// file in the way is made writable once with ReplaceReadOnly. Returns null
+// after skipping the entry with srCreateError.
+std::unique_ptr<TS_BufferStream> TUnZip::CreateOutput(int index, const std::string& fName) {
+  std::unique_ptr<TS_BufferStream> out;
   for (int attempt = 0; !out; ++attempt) {
     try {
-      out = std::make_unique<TLFNFileStream>(fName, platform::TFileOpenMode::Create,
-                                             platform::TFileShareMode::DenyWrite, kDefaultStreamBuffer,
-                                             FlushFilesOnClose);
+      out = CreateOutputFile(fName);
       out->SetSize(static_cast<int64_t>(std::min<uint64_t>(working_.EffectiveUncompressedSize(), INT64_MAX)));
       out->Seek(0, kBegin);
     } catch (const platform::EFCreateError&) {
@@ -317,38 +345,51 @@ bool TUnZip::ExtractEntry(int index, TDataPipeline& pipe, bool& retry) {
         continue;
       }
       Skip(TSkipReason::srCreateError, fName, index);
-      return false;
+      return nullptr;
     } catch (const Exception&) {
       // The file was created but cannot take its size (a size no disk holds).
       const bool created = out != nullptr;
       out.reset();
       if (created) platform::RemoveFile(fName);
       Skip(TSkipReason::srCreateError, fName, index);
-      return false;
+      return nullptr;
     }
   }
+  return out;
+}
 
+// Decodes the entry's data from `dataStart` into `out` and closes it, the
+// last buffered bytes written and checked like every other write. True when
+// the decoder finished; an entry bigger than recorded or of an unknown
+// method is not decoded (its CRC check then fails). Any other failure,
+// a write error of the last block included, deletes the partial file and
+// passes on.
+bool TUnZip::DecodeInto(std::unique_ptr<TS_BufferStream> out, TDataPipeline& pipe, int64_t dataStart,
+                        const std::string& fName) {
   TPipelineEntry pe;
   pe.CompressionMethod = working_.CompressionMethod;
   pe.BitFlag = working_.BitFlag;
   pe.CompressedSize = working_.EffectiveCompressedSize();
   pe.UncompressedSize = working_.EffectiveUncompressedSize();
-  pe.Keys = encrypted ? &keys_ : nullptr;
+  pe.Keys = working_.Encrypted() ? &keys_ : nullptr;
   pe.PasswordEmpty = Password.empty();
-  TLFNFileStream* outPtr = out.get();
+  TS_BufferStream* outPtr = out.get();
   pipe.WriteBlock = [outPtr](const uint8_t* data, size_t n) -> size_t {
     return static_cast<size_t>(std::max<int64_t>(0, outPtr->Write(data, static_cast<int64_t>(n))));
   };
   bool decoded = false;
   try {
     pipe.Reset(pe);
-    archive_->Seek(dataStart + (encrypted ? static_cast<int64_t>(kEncryptionHeaderSize) : 0), kBegin);
+    archive_->Seek(dataStart + (working_.Encrypted() ? static_cast<int64_t>(kEncryptionHeaderSize) : 0), kBegin);
     if (TDataPipeline::CanDecode(pe.CompressionMethod)) {
       decoded = pipe.Decode();
     } else {
       HandleMessage(kMsgUnknownMethod, "Unknown Compression Method", "Zip Error", 0);
       decoded = true;
     }
+    // The buffer holds up to its size of the file's last bytes: a full disk
+    // shows only here.
+    if (!out->Commit()) throw ECantWriteUCF(kMsgCantWrite);
   } catch (const EBiggerThanUncompressed&) {
     decoded = false;
   } catch (...) {
@@ -356,33 +397,37 @@ bool TUnZip::ExtractEntry(int index, TDataPipeline& pipe, bool& retry) {
     // goes, and the failure passes on.
     pipe.WriteBlock = nullptr;
     out.reset();
+    platform::FileSetAttr(fName, 0);
     platform::RemoveFile(fName);
     throw;
   }
   pipe.WriteBlock = nullptr;
-  bool closed = true;
-  try {
-    out.reset();
-  } catch (...) {
-    closed = false;
-  }
-  if (decoded && closed) {
-    try {
-      platform::TFileStream touch(fName, platform::TFileOpenMode::ReadWrite, platform::TFileShareMode::DenyNone);
-      touch.SetDosDateTime(working_.LastModDateTime);
-    } catch (const Exception&) {
-    }
-    if (RetainAttributes) platform::FileSetAttr(fName, working_.ExternalAttributes);
-  }
+  out.reset();
+  return decoded;
+}
 
+// Sets the file's date from the entry and, with RetainAttributes, its
+// attributes (all 32 bits).
+void TUnZip::RestoreDateAndAttributes(const std::string& fName) {
+  try {
+    platform::TFileStream touch(fName, platform::TFileOpenMode::ReadWrite, platform::TFileShareMode::DenyNone);
+    touch.SetDosDateTime(working_.LastModDateTime);
+  } catch (const Exception&) {
+  }
+  if (RetainAttributes) platform::FileSetAttr(fName, working_.ExternalAttributes);
+}
+
+// The CRC-32 and size check: OnEndUnZip and true when both hold; otherwise
+// the bad-password or bad-CRC events, and the file is deleted.
+bool TUnZip::CheckResult(int index, TDataPipeline& pipe, bool decoded, const std::string& fName, bool& retry) {
   const uint32_t crc = pipe.Crc();
   // Success needs the CRC and every byte: a stream that ends early leaves
   // the file at its preset size with a tail of zeros.
-  if (decoded && closed && crc == working_.Crc32 && pipe.BytesWritten() == working_.EffectiveUncompressedSize()) {
+  if (decoded && crc == working_.Crc32 && pipe.BytesWritten() == working_.EffectiveUncompressedSize()) {
     if (OnEndUnZip) OnEndUnZip(*this, index, fName);
     return true;
   }
-  if (encrypted) {
+  if (working_.Encrypted()) {
     if (OnBadPassword) {
       std::string newPassword = Password;
       OnBadPassword(*this, index, newPassword);

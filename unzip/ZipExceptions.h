@@ -28,6 +28,7 @@ TAVO_ZIP_EXCEPTION(EBiggerThanUncompressed); // an entry yields more than its si
 TAVO_ZIP_EXCEPTION(ECantWriteUCF);           // an output file write failed
 TAVO_ZIP_EXCEPTION(ECanceledUnzipToBuffer);  // declared for completeness; never raised
 TAVO_ZIP_EXCEPTION(EZCompressionError);      // zlib reported an error
+TAVO_ZIP_EXCEPTION(EMissingPiece);           // a piece of a numbered set is missing
 
 #undef TAVO_ZIP_EXCEPTION
 
@@ -45,6 +46,8 @@ inline constexpr const char* kMsgCanceledDestDir = "User canceled Set Desination
 inline constexpr const char* kMsgCanceledNewDisk = "User canceled loading new disk.";
 inline constexpr const char* kMsgIndexOutOfRange = "Index %d is out of range";
 inline constexpr const char* kMsgDuplicateIndex = "Duplicate Object index";
+inline constexpr const char* kMsgMissingPiece = "Piece %s of the numbered set is missing";
+inline constexpr const char* kMsgCantWrite = "Cant write uncompressed file";
 inline constexpr const char* kMsgInvalidSeekOrigin = "Invalid seek origin (%d)";
 inline constexpr const char* kMsgSeekError = "Seek error";
 

@@ -157,6 +157,37 @@ TEST_F(MultiPartTest, SplitNamingHandlerChoosesTheFiles) {
   EXPECT_GE(parts.size(), static_cast<size_t>(kParts));
 }
 
+// Each extraction opens the parts it needs, and ZipName follows the part
+// opened last; the next extraction must still start from the set's last
+// part, which holds the directory. A two-part set with an entry wholly in
+// part 1 and one in the last part.
+TEST_F(MultiPartTest, SecondExtractionStartsAgainFromTheLastPart) {
+  RunCommand("mkdir -p two", nullptr, work);
+  WriteFile(work + "/two/a.txt", "first entry, all in part 1");
+  WriteFile(work + "/two/b.bin", RandomBytes(90000, 9));
+  WriteFile(work + "/two/z.txt", "last entry, in the last part");
+  std::string msg;
+  ASSERT_EQ(RunCommand("cd two && zip -q -X -0 -s 64k ../x.zip a.txt b.bin z.txt && cd .. && mv x.z01 x.zip.z01",
+                       &msg, work, true), 0) << msg;
+  TZip unzip;
+  unzip.DoProcessMessages = false;
+  unzip.SetZipName(E(work + "/x.zip"));
+  unzip.LoadZipDirectory();
+  ASSERT_EQ(unzip.EntryCount(), 3);
+  ASSERT_EQ(unzip.NumberOfParts(), 2);
+  ASSERT_EQ(unzip.Entry(0).EffectiveDiskNumberStart(), 0u);
+  ASSERT_EQ(unzip.Entry(2).EffectiveDiskNumberStart(), 1u);
+  unzip.RecreateDirs = true;
+  unzip.SetDestDir(E(work + "/ours"));
+  unzip.OverwriteMode = zip::TUZOverwriteMode::Always;
+  for (const char* name : {"a.txt", "z.txt", "a.txt", "b.bin"}) {
+    SCOPED_TRACE(name);
+    unzip.FilesList = {name};
+    EXPECT_EQ(unzip.ExtractFiles(), 1);
+    EXPECT_EQ(ReadFile(work + "/ours/" + name), ReadFile(work + "/two/" + name));
+  }
+}
+
 #ifdef TAVO_TUNZIP
 // The command-line tool finds the set from any of its parts, in zip's own
 // naming and in the classic one.

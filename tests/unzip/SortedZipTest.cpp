@@ -1,14 +1,14 @@
-// Entry lists: growth, index and duplicate errors, and the order of every
+// Entry lists: index and duplicate errors, one sort against insertion, and the order of every
 // sort mode, ties included.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
 #include "platform/Path.h"
 #include "support/TestFiles.h"
 #include "support/ZipBuilder.h"
-#include "unzip/ObjectList.h"
 #include "unzip/UnZip.h"
 
 namespace tavo::test {
@@ -16,41 +16,109 @@ namespace {
 
 using zip::TZipSortMode;
 
-TEST(ObjectListTest, CapacityGrowsByFourEightThenSixteen) {
-  // Capacity after n additions: 4 up to 4 items, then 8, 16, 32, 48.
-  struct Case {
-    int count, capacity;
-  } cases[] = {{1, 4}, {4, 4}, {5, 8}, {8, 8}, {9, 16}, {16, 16}, {17, 32}, {33, 48}, {49, 64}};
-  for (const Case& c : cases) {
-    zip::TObjectList<int> list(true);
-    for (int i = 0; i < c.count; ++i) list.Add(new int(i));
-    EXPECT_EQ(list.Capacity(), c.capacity) << c.count;
-  }
-}
-
-TEST(ObjectListTest, IndexAndDuplicateErrors) {
-  zip::TSortedZip list(true, zip::TDuplicates::dupError);
-  auto* a = new zip::TZipHeaderInfo;
-  a->LocalHeaderOffset = 10;
-  list.AddSorted(a);
-  zip::TZipHeaderInfo b;
+TEST(SortedZipTest, IndexAndDuplicateErrors) {
+  zip::TZipHeaderInfo a, b, c;
+  a.LocalHeaderOffset = 10;
   b.LocalHeaderOffset = 10;
+  c.LocalHeaderOffset = 5;
+  zip::TSortedZip list(zip::TZipSortMode::ByNone, zip::TDuplicates::dupError);
+  list.Append(&a);
+  list.Append(&c);
+  list.Sort();
+  EXPECT_EQ(list.Items(0), &c);
+  list.Append(&b);
   try {
-    list.AddSorted(&b);
+    list.Sort();
     FAIL();
   } catch (const zip::EListError& e) {
     EXPECT_STREQ(e.what(), "Duplicate Object index");
   }
   try {
-    list.Items(1);
+    list.Items(3);
     FAIL();
   } catch (const zip::EListError& e) {
-    EXPECT_STREQ(e.what(), "Index 1 is out of range");
+    EXPECT_STREQ(e.what(), "Index 3 is out of range");
   }
-  zip::TSortedZip ignoring(false, zip::TDuplicates::dupIgnore);
-  EXPECT_EQ(ignoring.AddSorted(a), 0);
-  EXPECT_EQ(ignoring.AddSorted(&b), -1);
-  EXPECT_EQ(ignoring.Count(), 1);
+  // Ignoring keeps the entry read first, at its place.
+  zip::TSortedZip ignoring(zip::TZipSortMode::ByNone, zip::TDuplicates::dupIgnore);
+  ignoring.Append(&b);
+  ignoring.Append(&c);
+  ignoring.Append(&a);
+  ignoring.Sort();
+  ASSERT_EQ(ignoring.Count(), 2);
+  EXPECT_EQ(ignoring.Items(0), &c);
+  EXPECT_EQ(ignoring.Items(1), &b);
+  EXPECT_EQ(ignoring.Find(a), 1);
+}
+
+// The one-by-one insertion the sort stands for, written out: each entry goes
+// before the first listed entry that does not compare below it.
+std::vector<const zip::TZipHeaderInfo*> InsertOneByOne(const zip::TSortedZip& rules,
+                                                      const std::vector<zip::TZipHeaderInfo>& entries) {
+  std::vector<const zip::TZipHeaderInfo*> list;
+  for (const auto& e : entries) {
+    size_t at = 0;
+    while (at < list.size() && rules.Compare(*list[at], e) < 0) ++at;
+    list.insert(list.begin() + static_cast<std::ptrdiff_t>(at), &e);
+  }
+  return list;
+}
+
+TEST(SortedZipTest, OneSortPlacesEntriesWhereInsertionWould) {
+  // Few distinct keys so that ties are everywhere; every mode, every seed.
+  std::mt19937 random(7);
+  for (int mode = 0; mode <= static_cast<int>(TZipSortMode::ByNone); ++mode) {
+    for (int round = 0; round < 20; ++round) {
+      std::vector<zip::TZipHeaderInfo> entries(40);
+      for (size_t i = 0; i < entries.size(); ++i) {
+        auto& e = entries[i];
+        static const char* const kNames[] = {"a/x", "A/x", "b/y", "a/", "c"};
+        const std::string name = kNames[random() % 5];
+        const size_t slash = name.rfind('/');
+        e.SetDirectory(slash == std::string::npos ? "" : name.substr(0, slash + 1));
+        e.SetFileName(slash == std::string::npos ? name : name.substr(slash + 1));
+        e.LastModDateTime = DosDateTime(2020 + static_cast<int>(random() % 3), 1, 1, 0, 0, 0);
+        e.CompressedSize = static_cast<uint32_t>(random() % 4 * 10);
+        e.UncompressedSize = static_cast<uint32_t>(random() % 3 * 20);
+        // Physical order must not hold duplicates: distinct offsets there.
+        e.LocalHeaderOffset = static_cast<uint32_t>(mode == static_cast<int>(TZipSortMode::ByNone)
+                                                        ? (i * 7919) % 101 : random() % 4);
+        e.DiskNumberStart = static_cast<uint16_t>(random() % 2);
+      }
+      zip::TSortedZip sorted(static_cast<TZipSortMode>(mode), zip::TDuplicates::dupAccept);
+      for (auto& e : entries) sorted.Append(&e);
+      sorted.Sort();
+      const auto expected = InsertOneByOne(sorted, entries);
+      ASSERT_EQ(sorted.Count(), static_cast<int>(expected.size()));
+      for (int k = 0; k < sorted.Count(); ++k)
+        ASSERT_EQ(sorted.Items(k), expected[static_cast<size_t>(k)]) << "mode " << mode << " round " << round;
+    }
+  }
+}
+
+TEST(SortedZipTest, ReversedDirectoryReadsInPhysicalAndNameOrder) {
+  // A central directory listing its entries from the last offset to the
+  // first, with names in falling order: the shape that made one-by-one
+  // insertion quadratic (the time is measured by the listing benchmark).
+  ScratchDir dir;
+  ZipBuilder b;
+  const int n = 65000;  // within the 16-bit entry count of the end record
+  for (int i = 0; i < n; ++i) {
+    ZipEntry e;
+    e.name = "d/" + std::to_string(2000000 - i);
+    e.omitLocal = true;
+    e.centralLocalHeaderOffset = static_cast<uint32_t>((n - i) * 64);
+    b.Add(e);
+  }
+  WriteFile(dir / "r.zip", b.Build());
+  zip::TUnZip u;
+  u.DoProcessMessages = false;
+  u.SetZipName(platform::EnginePath(dir / "r.zip"));
+  u.LoadZipDirectory();
+  ASSERT_EQ(u.EntryCount(), n);
+  for (int k = 0; k < n; ++k) ASSERT_EQ(u.Entry(k).EffectiveLocalHeaderOffset(), static_cast<uint64_t>(k + 1) * 64);
+  u.ApplySortMode(TZipSortMode::ByName);
+  for (int k = 0; k < n; ++k) ASSERT_EQ(u.Entry(k).FileName(), std::to_string(2000000 - n + 1 + k));
 }
 
 // Entries in physical order; the test identifies them by their local header

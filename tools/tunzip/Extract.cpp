@@ -30,6 +30,7 @@ const char* ReasonText(TSkipReason reason) {
     case TSkipReason::srBadPassword: return "incorrect password";
     case TSkipReason::srNoOverwrite: return "file exists, not replaced";
     case TSkipReason::srCreateError: return "cannot create (or unsafe path)";
+    case TSkipReason::srBadLocalHeader: return "bad local header";
     default: return "skipped";
   }
 }
@@ -116,6 +117,8 @@ int RunExtract(const TExtractOptions& options) {
     unzip.NameCodePage = options.nameCodePage;
     tunzip::NameArchive(unzip, options.archive);
     unzip.LoadZipDirectory();
+    // What could not be read is not extracted either: say so, and fail.
+    if (!AllEntriesRead(unzip, options.archive)) ++failed;
     const std::string dest = options.test ? scratch.Path() : options.destination.empty() ? "." : options.destination;
     unzip.SetDestDir(platform::EnginePath(dest));
     unzip.RecreateDirs = true;
@@ -153,6 +156,8 @@ int RunExtract(const TExtractOptions& options) {
           u.Entry(index).NameReplaced)
         std::fprintf(stderr, "tunzip: skipping %s: name not valid UTF-8 or not in code page %d\n",
                      Shown(fName).c_str(), platform::AnsiCodePage());
+      else if (!u.SkipMessage().empty())
+        std::fprintf(stderr, "tunzip: skipping %s: %s\n", Shown(fName).c_str(), TerminalText(u.SkipMessage()).c_str());
       else
         std::fprintf(stderr, "tunzip: skipping %s: %s\n", Shown(fName).c_str(), ReasonText(reason));
     };

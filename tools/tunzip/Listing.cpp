@@ -63,6 +63,16 @@ void PrintHeader(zip::TUnZip& unzip, const std::string& archiveName, FILE* out) 
 
 }  // namespace
 
+bool AllEntriesRead(const zip::TUnZip& unzip, const std::string& archiveName) {
+  const uint64_t announced = unzip.AnnouncedEntries();
+  const auto read = static_cast<uint64_t>(unzip.EntryCount());
+  if (read >= announced) return true;
+  std::fflush(stdout);
+  std::fprintf(stderr, "tunzip: %s: only %" PRIu64 " of %" PRIu64 " entries could be read\n",
+               TerminalText(archiveName).c_str(), read, announced);
+  return false;
+}
+
 void ListShort(zip::TUnZip& unzip, const std::string& archiveName, FILE* out) {
   PrintHeader(unzip, archiveName, out);
   std::fprintf(out, "  Length      Date    Time    Name\n---------  ---------- -----   ----\n");

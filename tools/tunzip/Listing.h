@@ -19,6 +19,10 @@ std::string TerminalText(const std::string& text);
 void ListShort(zip::TUnZip& unzip, const std::string& archiveName, FILE* out);
 void ListVerbose(zip::TUnZip& unzip, const std::string& archiveName, FILE* out);
 
+// False, after saying on stderr how many of how many, when fewer entries
+// could be read than the archive's end record announces.
+bool AllEntriesRead(const zip::TUnZip& unzip, const std::string& archiveName);
+
 // Method column of the verbose listing ("Stored", "Defl:N", ...).
 std::string MethodName(const zip::TZipHeaderInfo& entry);
 // Compression ratio in whole percent as unzip shows it (negative when the

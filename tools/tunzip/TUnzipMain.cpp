@@ -182,6 +182,7 @@ int main(int argc, char** argv) {
       tunzip::ListShort(unzip, archive, stdout);
     else
       tunzip::ListVerbose(unzip, archive, stdout);
+    if (!tunzip::AllEntriesRead(unzip, archive)) return kExitError;
   } catch (const std::exception& e) {
     std::fflush(stdout);
     std::fprintf(stderr, "tunzip: %s: %s\n", archive.c_str(), tunzip::TerminalText(e.what()).c_str());
