@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <string>
+#include <utility>
 
 #include "core/Mbcs.h"
 #include "platform/CodePage.h"
@@ -135,7 +136,21 @@ std::string EnginePath(const std::string& hostPath) {
   return out;
 }
 
-void ProcessMessages() {}
+namespace {
+
+std::function<void()>& MessagePump() {
+  static std::function<void()> pump;
+  return pump;
+}
+
+}  // namespace
+
+void SetMessagePump(std::function<void()> pump) { MessagePump() = std::move(pump); }
+
+// No windows: only a pump the program set has anything to do.
+void ProcessMessages() {
+  if (const std::function<void()>& pump = MessagePump()) pump();
+}
 
 int ShowMessageBox(const std::string& /*text*/, const std::string& /*caption*/, unsigned /*flags*/) {
   return gMessageBoxAnswer;

@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 // winuser.h maps OemToAnsi onto OemToCharA; ours is a function of its own.
@@ -73,7 +74,22 @@ std::string Utf8ToAnsi(const std::string& text) { return ConvertCodePage(text, C
 std::string HostPath(const std::string& enginePath) { return enginePath; }
 std::string EnginePath(const std::string& hostPath) { return hostPath; }
 
+namespace {
+
+std::function<void()>& MessagePump() {
+  static std::function<void()> pump;
+  return pump;
+}
+
+}  // namespace
+
+void SetMessagePump(std::function<void()> pump) { MessagePump() = std::move(pump); }
+
 void ProcessMessages() {
+  if (const std::function<void()>& pump = MessagePump()) {
+    pump();
+    return;
+  }
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
