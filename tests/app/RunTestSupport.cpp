@@ -21,10 +21,8 @@ std::string ClassOf(HWND wnd) {
   return name;
 }
 
-// The message box's text is its static control with id 0xFFFF; its icon the
-// static control with id 20.
+// The message box's text is its static control with id 0xFFFF.
 constexpr int kBoxTextId = 0xFFFF;
-constexpr int kBoxIconId = 20;
 
 }  // namespace
 
@@ -58,7 +56,11 @@ void TBoxWatcher::Poll() {
       seen.whileFlag = flag_ && flag_->load();
       seen.caption = TextOf(box);
       seen.text = TextOf(GetDlgItem(box, kBoxTextId));
-      seen.icon = GetDlgItem(box, kBoxIconId) != nullptr && IsWindowVisible(GetDlgItem(box, kBoxIconId));
+      for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (ClassOf(child) == "Static" && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+            IsWindowVisible(child) && SendMessageA(child, STM_GETICON, 0, 0))
+          seen.icon = true;
+      }
       {
         std::lock_guard<std::mutex> lock(mutex_);
         boxes_.push_back(seen);
