@@ -16,11 +16,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "tests/app/StoredZip.h"
 #include "tests/e2e/InstallChecks.h"
 #include "tests/e2e/WindowDriver.h"
 
@@ -445,6 +447,91 @@ TEST_F(InstallFlowTest, CorruptPackageReportsTheEngineFailure) {
   ExpectNoShortcuts(desktop);
   ClickCancel(run.directory);
   EXPECT_TRUE(TWindowDriver::WaitForHidden(run.directory, kWindowTimeout));
+}
+
+std::string LowerAscii(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// A package holding only two of the three programs: only their shortcuts
+// are written, in the table's order, and the missing program gets none.
+TEST_F(InstallFlowTest, OnlyTheProgramsThatExistGetShortcuts) {
+  const std::wstring packageFile = work + L"\\two-programs.ex_";
+  const std::string zip = testing_support::StoredZip({
+      {"tavo\\Backend.exe", ReadFileBytes(reference + L"\\tavo\\Backend.exe")},
+      {"tavo\\DbLaunch.exe", ReadFileBytes(reference + L"\\tavo\\DbLaunch.exe")},
+  });
+  ASSERT_GT(zip.size(), 2000u) << "the demo programs are missing from the reference tree";
+  ASSERT_TRUE(WriteFileBytes(packageFile, zip));
+  const std::wstring stage = Stage(L"two-programs", true, packageFile);
+  const std::wstring target = stage + L"\\target";
+  TWindowDriver driver;
+  TRunResult run;
+  ASSERT_TRUE(OpenAndGo(driver, stage, target, run, nullptr, L""));
+  FinishWithCompletionBox(driver, target, run, nullptr, L"");
+  if (HasFatalFailure()) return;
+  EXPECT_EQ(GetFileAttributesW((desktop + L"\\" + kShortcuts[0]).c_str()), INVALID_FILE_ATTRIBUTES)
+      << "a shortcut to the missing Manager.exe";
+  FILETIME written[3] = {};
+  for (int i = 1; i < 3; ++i) {
+    TShortcut link;
+    ASSERT_TRUE(ReadShortcut(desktop + L"\\" + kShortcuts[i], link)) << "no shortcut " << Narrow(kShortcuts[i]);
+    EXPECT_EQ(ToLower(link.target), ToLower(target + L"\\" + kPrograms[i]));
+    WIN32_FILE_ATTRIBUTE_DATA facts{};
+    ASSERT_TRUE(GetFileAttributesExW((desktop + L"\\" + kShortcuts[i]).c_str(), GetFileExInfoStandard, &facts));
+    written[i] = facts.ftCreationTime;
+  }
+  EXPECT_LE(CompareFileTime(&written[1], &written[2]), 0) << "启动数据库.lnk was written before 后台软件.lnk";
+  ExpectLaunches(run, target, false, true);
+  ExpectBackAtSplash(driver, run);
+}
+
+// The follow-up programs inherit the installer's current directory, which
+// is the directory last opened in the chooser, not the install directory;
+// the batch file gets a normal window and the database program a minimised
+// one.
+TEST_F(InstallFlowTest, FollowUpProgramsStartInTheChosenDirectoryWithTheirWindowStates) {
+  const std::wstring stage = Stage(L"followups", true);
+  const std::wstring chosen = stage + L"\\chosen";
+  ForceDirectories(chosen);
+  const std::wstring target = stage + L"\\target";
+  TWindowDriver driver;
+  ASSERT_TRUE(driver.Start(stage + L"\\setup.exe"));
+  TRunResult run;
+  run.splash = driver.WaitForWindow(kSplashCaption, kWindowTimeout);
+  ASSERT_NE(run.splash, nullptr);
+  WaitPaintedBar(run.splash);
+  ClickInstall(run.splash);
+  run.directory = driver.WaitForWindow(kDirectoryCaption, kWindowTimeout);
+  ASSERT_NE(run.directory, nullptr);
+  run.status = FindStatusWindow(driver.ProcessId());
+  ASSERT_NE(run.status, nullptr);
+  EXPECT_EQ(ToLower(DirectoryText(run.directory)), ToLower(stage));
+  ASSERT_TRUE(OpenLastDirectoryEntry(run.directory));
+  const DWORD start = GetTickCount();
+  while (ToLower(DirectoryText(run.directory)) != ToLower(chosen) && GetTickCount() - start < 10000) Sleep(100);
+  ASSERT_EQ(ToLower(DirectoryText(run.directory)), ToLower(chosen)) << "the chooser did not open the directory";
+  ASSERT_TRUE(TypeDirectory(run.directory, target));
+  ClickNext(run.directory);
+  FinishWithCompletionBox(driver, target, run, nullptr, L"");
+  if (HasFatalFailure()) return;
+  ExpectLaunches(run, target, true, true);
+  const std::string trace = ReadTrace(target);
+  const std::string inChosen = "current directory " + Narrow(chosen) + "\r\n";
+  for (const char* program : {"postinst.bat", "DbLaunch"}) {
+    const size_t at = trace.find(std::string(program) + " started, ");
+    ASSERT_NE(at, std::string::npos) << trace;
+    const std::string line = trace.substr(at, trace.find('\n', at) + 1 - at);
+    EXPECT_NE(LowerAscii(line).find(LowerAscii(inChosen)), std::string::npos) << line;
+  }
+  for (const TChildProcess& child : FollowUps(run.children)) {
+    SCOPED_TRACE(Narrow(child.exe));
+    ASSERT_TRUE(child.startupRead) << "the start-up settings could not be read";
+    EXPECT_TRUE(child.usesShowWindow);
+    EXPECT_EQ(child.showWindow, ToLower(child.exe) == L"cmd.exe" ? unsigned{SW_SHOWNORMAL} : unsigned{SW_MINIMIZE});
+  }
+  ExpectBackAtSplash(driver, run);
 }
 
 // Packages made by today's archivers store Chinese names as UTF-8: Python's
