@@ -4,10 +4,10 @@
 
 #include <cerrno>
 #include <string>
-#include <utility>
 
 #include "core/Mbcs.h"
 #include "platform/CodePage.h"
+#include "platform/MessagePump.h"
 #include "platform/Path.h"
 #include "platform/Ui.h"
 
@@ -136,21 +136,8 @@ std::string EnginePath(const std::string& hostPath) {
   return out;
 }
 
-namespace {
-
-std::function<void()>& MessagePump() {
-  static std::function<void()> pump;
-  return pump;
-}
-
-}  // namespace
-
-void SetMessagePump(std::function<void()> pump) { MessagePump() = std::move(pump); }
-
 // No windows: only a pump the program set has anything to do.
-void ProcessMessages() {
-  if (const std::function<void()>& pump = MessagePump()) pump();
-}
+void ProcessMessages() { RunMessagePump(); }
 
 int ShowMessageBox(const std::string& /*text*/, const std::string& /*caption*/, unsigned /*flags*/) {
   return gMessageBoxAnswer;

@@ -4,13 +4,13 @@
 #include <shlobj.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 // winuser.h maps OemToAnsi onto OemToCharA; ours is a function of its own.
 #undef OemToAnsi
 
 #include "platform/CodePage.h"
+#include "platform/MessagePump.h"
 #include "platform/Path.h"
 #include "platform/Ui.h"
 
@@ -74,22 +74,8 @@ std::string Utf8ToAnsi(const std::string& text) { return ConvertCodePage(text, C
 std::string HostPath(const std::string& enginePath) { return enginePath; }
 std::string EnginePath(const std::string& hostPath) { return hostPath; }
 
-namespace {
-
-std::function<void()>& MessagePump() {
-  static std::function<void()> pump;
-  return pump;
-}
-
-}  // namespace
-
-void SetMessagePump(std::function<void()> pump) { MessagePump() = std::move(pump); }
-
 void ProcessMessages() {
-  if (const std::function<void()>& pump = MessagePump()) {
-    pump();
-    return;
-  }
+  if (RunMessagePump()) return;
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {

@@ -12,6 +12,7 @@
 #include <atomic>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/PublicUnit.h"
@@ -20,7 +21,7 @@
 #include "app/Texts.h"
 #include "core/Exception.h"
 #include "tests/app/RunTestSupport.h"
-#include "tests/app/StoredZip.h"
+#include "tests/support/ZipBuilder.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/Timer.h"
 #include "ui/UiException.h"
@@ -30,10 +31,19 @@ namespace tavo::app {
 namespace {
 
 using namespace tavo::testing_support;
+using test::ZipBuilder;
+using test::ZipEntry;
 using ui::testing_support::PumpUntil;
 
 [[maybe_unused]] auto* const kEnvironment =
     ::testing::AddGlobalTestEnvironment(new ui::testing_support::TUiEnvironment);
+
+// A package whose entries are stored as they are.
+std::string StoredZip(const std::vector<std::pair<std::string, std::string>>& files) {
+  ZipBuilder zip;
+  for (const auto& [name, content] : files) zip.Add(ZipEntry::Stored(name, content));
+  return zip.Build();
+}
 
 // Lets the messages that follow a tick (the error box of a failure) be
 // handled for a while.
@@ -220,8 +230,8 @@ TEST(MessagePumpTest, FailureInAHandlerDuringAnExtractionIsReportedAndTheExtract
   const std::string dir = GetAppDir() + "pump-run";
   RemoveTree(dir);
   MakeDirectories(dir);
-  std::vector<TStoredEntry> entries;
-  for (int i = 0; i < 40; ++i) entries.emplace_back("data\\file" + std::to_string(i) + ".txt", std::string(5000, 'a' + i % 26));
+  std::vector<std::pair<std::string, std::string>> entries;
+  for (int i = 0; i < 40; ++i) entries.emplace_back("data/file" + std::to_string(i) + ".txt", std::string(5000, 'a' + i % 26));
   WriteFile(dir + "\\pump.zip", StoredZip(entries));
 
   std::atomic<bool> extracting{false};

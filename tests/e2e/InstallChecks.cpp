@@ -332,6 +332,13 @@ std::wstring DirectoryText(HWND directory) {
   return edit ? WindowText(edit) : std::wstring();
 }
 
+bool ShowDriveList(HWND directory, bool show) {
+  const HWND combo = FirstChildOfClass(directory, L"combobox");
+  if (!combo) return false;
+  SendMessageW(combo, CB_SHOWDROPDOWN, show ? TRUE : FALSE, 0);
+  return true;
+}
+
 bool OpenLastDirectoryEntry(HWND directory) {
   const HWND list = FirstChildOfClass(directory, L"listbox");
   if (!list) return false;

@@ -84,6 +84,9 @@ void ClickCancel(HWND directory);
 // the current directory) as the keyboard does: select it, press Enter.
 // False when the window has no directory list.
 bool OpenLastDirectoryEntry(HWND directory);
+// Opens or closes the drop-down list of the directory window's drive list;
+// false when there is none.
+bool ShowDriveList(HWND directory, bool show);
 // The text of the directory window's edit box.
 std::wstring DirectoryText(HWND directory);
 

@@ -22,7 +22,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/app/StoredZip.h"
+#include "tests/support/ZipBuilder.h"
 #include "tests/e2e/InstallChecks.h"
 #include "tests/e2e/WindowDriver.h"
 
@@ -158,11 +158,12 @@ struct TRunResult {
   FILETIME boxDismissed{};
 };
 
-// Starts the staged setup.exe, opens the directory window, types dirText
-// into Edit1 and clicks "下一步". Returns false (with a failure) when a
-// window does not come.
+// Starts the staged setup.exe, opens the directory window, lets chooser
+// work on it (when given), types dirText into Edit1 and clicks "下一步".
+// Returns false (with a failure) when a window does not come.
 bool OpenAndGo(TWindowDriver& driver, const std::wstring& stage, const std::wstring& dirText, TRunResult& run,
-               const std::function<void(HWND, const std::wstring&)>& photograph, const std::wstring& prefix) {
+               const std::function<void(HWND, const std::wstring&)>& photograph, const std::wstring& prefix,
+               const std::function<bool(HWND directory)>& chooser = nullptr) {
   if (!driver.Start(stage + L"\\setup.exe")) {
     ADD_FAILURE() << "cannot start setup.exe, error " << GetLastError();
     return false;
@@ -185,12 +186,22 @@ bool OpenAndGo(TWindowDriver& driver, const std::wstring& stage, const std::wstr
     ADD_FAILURE() << "no status window among the program's windows";
     return false;
   }
+  if (chooser && !chooser(run.directory)) return false;
   if (!TypeDirectory(run.directory, dirText)) {
     ADD_FAILURE() << "the directory window has no edit box";
     return false;
   }
   Sleep(300);
-  if (photograph) photograph(run.directory, prefix + L"-2-directory");
+  if (photograph) {
+    // The drive list opened over the directory list, then closed again.
+    if (ShowDriveList(run.directory, true)) {
+      Sleep(500);
+      photograph(run.directory, prefix + L"-2-chooser-drives");
+      ShowDriveList(run.directory, false);
+      Sleep(300);
+    }
+    photograph(run.directory, prefix + L"-2-directory");
+  }
   ClickNext(run.directory);
   return true;
 }
@@ -458,10 +469,10 @@ std::string LowerAscii(std::string text) {
 // are written, in the table's order, and the missing program gets none.
 TEST_F(InstallFlowTest, OnlyTheProgramsThatExistGetShortcuts) {
   const std::wstring packageFile = work + L"\\two-programs.ex_";
-  const std::string zip = testing_support::StoredZip({
-      {"tavo\\Backend.exe", ReadFileBytes(reference + L"\\tavo\\Backend.exe")},
-      {"tavo\\DbLaunch.exe", ReadFileBytes(reference + L"\\tavo\\DbLaunch.exe")},
-  });
+  test::ZipBuilder builder;
+  builder.Add(test::ZipEntry::Stored("tavo/Backend.exe", ReadFileBytes(reference + L"\\tavo\\Backend.exe")));
+  builder.Add(test::ZipEntry::Stored("tavo/DbLaunch.exe", ReadFileBytes(reference + L"\\tavo\\DbLaunch.exe")));
+  const std::string zip = builder.Build();
   ASSERT_GT(zip.size(), 2000u) << "the demo programs are missing from the reference tree";
   ASSERT_TRUE(WriteFileBytes(packageFile, zip));
   const std::wstring stage = Stage(L"two-programs", true, packageFile);
@@ -500,24 +511,19 @@ TEST_F(InstallFlowTest, FollowUpProgramsStartInTheChosenDirectoryWithTheirWindow
   const std::wstring chosen = stage + L"\\chosen";
   ForceDirectories(chosen);
   const std::wstring target = stage + L"\\target";
+  // The chooser starts in setup.exe's own directory; its one sub-directory
+  // is the last entry.
+  auto openChosen = [&](HWND directory) {
+    EXPECT_EQ(ToLower(DirectoryText(directory)), ToLower(stage));
+    if (!OpenLastDirectoryEntry(directory)) return false;
+    const DWORD start = GetTickCount();
+    while (ToLower(DirectoryText(directory)) != ToLower(chosen) && GetTickCount() - start < 10000) Sleep(100);
+    EXPECT_EQ(ToLower(DirectoryText(directory)), ToLower(chosen)) << "the chooser did not open the directory";
+    return ToLower(DirectoryText(directory)) == ToLower(chosen);
+  };
   TWindowDriver driver;
-  ASSERT_TRUE(driver.Start(stage + L"\\setup.exe"));
   TRunResult run;
-  run.splash = driver.WaitForWindow(kSplashCaption, kWindowTimeout);
-  ASSERT_NE(run.splash, nullptr);
-  WaitPaintedBar(run.splash);
-  ClickInstall(run.splash);
-  run.directory = driver.WaitForWindow(kDirectoryCaption, kWindowTimeout);
-  ASSERT_NE(run.directory, nullptr);
-  run.status = FindStatusWindow(driver.ProcessId());
-  ASSERT_NE(run.status, nullptr);
-  EXPECT_EQ(ToLower(DirectoryText(run.directory)), ToLower(stage));
-  ASSERT_TRUE(OpenLastDirectoryEntry(run.directory));
-  const DWORD start = GetTickCount();
-  while (ToLower(DirectoryText(run.directory)) != ToLower(chosen) && GetTickCount() - start < 10000) Sleep(100);
-  ASSERT_EQ(ToLower(DirectoryText(run.directory)), ToLower(chosen)) << "the chooser did not open the directory";
-  ASSERT_TRUE(TypeDirectory(run.directory, target));
-  ClickNext(run.directory);
+  ASSERT_TRUE(OpenAndGo(driver, stage, target, run, nullptr, L"", openChosen));
   FinishWithCompletionBox(driver, target, run, nullptr, L"");
   if (HasFatalFailure()) return;
   ExpectLaunches(run, target, true, true);
