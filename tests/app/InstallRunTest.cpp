@@ -23,6 +23,8 @@
 #include "tests/app/RunTestSupport.h"
 #include "tests/support/ZipBuilder.h"
 #include "tests/ui/UiTestSupport.h"
+#include "ui/Edit.h"
+#include "ui/Form.h"
 #include "ui/Timer.h"
 #include "ui/UiException.h"
 #include "unzip/Zip.h"
@@ -223,17 +225,28 @@ TEST_F(InstallRunTest, ShortcutThatCannotBeMadeEndsTheRunInTheErrorBox) {
   EXPECT_FALSE(FileExists(scratch + "\\started.txt")) << "postinst.bat was started after the failure";
 }
 
-// The engine's message dispatch during an extraction is the application's
-// pump: a handler that raises meanwhile is reported in the error box at
-// once, and the extraction goes on to its end.
-TEST(MessagePumpTest, FailureInAHandlerDuringAnExtractionIsReportedAndTheExtractionGoesOn) {
-  const std::string dir = GetAppDir() + "pump-run";
+// A stored archive of many small files in dir\pump.zip, and the engine set
+// to extract it into dir\out: it lets messages be handled between entries.
+void PrepareExtraction(const std::string& dir, zip::TZip& zip) {
   RemoveTree(dir);
   MakeDirectories(dir);
   std::vector<std::pair<std::string, std::string>> entries;
   for (int i = 0; i < 40; ++i) entries.emplace_back("data/file" + std::to_string(i) + ".txt", std::string(5000, 'a' + i % 26));
   WriteFile(dir + "\\pump.zip", StoredZip(entries));
+  zip.SetZipName(dir + "\\pump.zip");
+  zip.LoadZipDirectory();
+  zip.DoAll = true;
+  zip.SetDestDir(dir + "\\out");
+  zip.RecreateDirs = true;
+}
 
+// The engine's message dispatch during an extraction is the application's
+// pump: a handler that raises meanwhile is reported in the error box at
+// once, and the extraction goes on to its end.
+TEST(MessagePumpTest, FailureInAHandlerDuringAnExtractionIsReportedAndTheExtractionGoesOn) {
+  const std::string dir = GetAppDir() + "pump-run";
+  zip::TZip zip;
+  PrepareExtraction(dir, zip);
   std::atomic<bool> extracting{false};
   TBoxWatcher boxes(&extracting);
   int raised = 0;
@@ -244,12 +257,6 @@ TEST(MessagePumpTest, FailureInAHandlerDuringAnExtractionIsReportedAndTheExtract
     ++raised;
     throw Exception("Handler failed");
   };
-  zip::TZip zip;
-  zip.SetZipName(dir + "\\pump.zip");
-  zip.LoadZipDirectory();
-  zip.DoAll = true;
-  zip.SetDestDir(dir + "\\out");
-  zip.RecreateDirs = true;
   failing.SetEnabled(true);
   Sleep(50);  // the tick is due before the extraction starts
   extracting = true;
@@ -264,6 +271,31 @@ TEST(MessagePumpTest, FailureInAHandlerDuringAnExtractionIsReportedAndTheExtract
   EXPECT_TRUE(seen[0].whileFlag) << "the failure was reported only after the extraction";
   EXPECT_EQ(extracted, 40);
   EXPECT_TRUE(FileExists(dir + "\\out\\data\\file39.txt"));
+  RemoveTree(dir);
+}
+
+// Tab pressed while the engine extracts moves the focus as it does anywhere
+// else in the program.
+TEST(MessagePumpTest, TabDuringAnExtractionMovesTheFocus) {
+  const std::string dir = GetAppDir() + "tab-run";
+  zip::TZip zip;
+  PrepareExtraction(dir, zip);
+  ui::TFormLayout layout;
+  layout.ClientWidth = 200;
+  layout.ClientHeight = 80;
+  ui::TForm form(layout);
+  ui::TEdit first(form), second(form);
+  first.SetDesignBounds(10, 10, 180, 21);
+  first.SetTabOrder(0);
+  second.SetDesignBounds(10, 40, 180, 21);
+  second.SetTabOrder(1);
+  form.Show();
+  first.SetFocus();
+  ASSERT_TRUE(PumpUntil([&] { return first.Focused(); }));
+  PostMessageA(first.Handle(), WM_KEYDOWN, VK_TAB, 1);
+  EXPECT_EQ(zip.ExtractFiles(), 40);
+  EXPECT_TRUE(second.Focused()) << "Tab went to the edit box instead of moving the focus";
+  form.Hide();
   RemoveTree(dir);
 }
 
