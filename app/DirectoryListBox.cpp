@@ -4,16 +4,11 @@
 #include <algorithm>
 
 #include "app/DriveComboBox.h"
+#include "platform/CodePage.h"
+#include "platform/File.h"
 
 namespace tavo::app {
 namespace {
-
-std::string CurrentProcessDirectory() {
-  char buffer[MAX_PATH + 1];
-  const DWORD length = GetCurrentDirectoryA(sizeof buffer, buffer);
-  if (length == 0 || length > MAX_PATH) return std::string();
-  return std::string(buffer, length);
-}
 
 [[noreturn]] void RaiseLastInOutError() { throw EInOutError(GetLastError()); }
 
@@ -56,7 +51,7 @@ void RememberDriveDirectory(const std::string& dir) {
 }  // namespace
 
 TDirectoryListBox::TDirectoryListBox(ui::TWinControl& parent)
-    : TCustomListBox(parent, ui::TListBoxStyle::lbOwnerDrawFixed), directory_(CurrentProcessDirectory()) {
+    : TCustomListBox(parent, ui::TListBoxStyle::lbOwnerDrawFixed), directory_(platform::GetCurrentDir()) {
   UpdateItemHeight();
   Rebuild();
 }
@@ -74,7 +69,7 @@ void TDirectoryListBox::OpenCurrent() {
 }
 
 void TDirectoryListBox::SetDirectory(const std::string& requested) {
-  const int codePage = static_cast<int>(GetACP());
+  const int codePage = platform::AnsiCodePage();
   std::string path = requested;
   if (DrivePart(path, codePage).empty()) {
     // A relative path: resolve it against the process's current directory.
@@ -87,7 +82,7 @@ void TDirectoryListBox::SetDirectory(const std::string& requested) {
 
   // Check that the path can be entered, one step at a time, and come back:
   // a failure leaves the process where it was.
-  const std::string saved = CurrentProcessDirectory();
+  const std::string saved = platform::GetCurrentDir();
   // The drive step enters the drive's root: the drive's own current
   // directory may have been removed meanwhile, and the root is what tells
   // whether the drive is ready.
@@ -116,7 +111,7 @@ void TDirectoryListBox::MoveTo(const std::string& path) {
   RememberDriveDirectory(directory_);
   if (!SetCurrentDirectoryA(path.c_str())) RaiseLastInOutError();
   const char oldDrive = Drive();
-  directory_ = CurrentProcessDirectory();
+  directory_ = platform::GetCurrentDir();
   RememberDriveDirectory(directory_);
   Rebuild();
   if (driveCombo_ && CaseDriveLetter(oldDrive, TTextCase::tcLowerCase) !=
@@ -130,7 +125,7 @@ void TDirectoryListBox::DoDirectoryChange() {
 }
 
 void TDirectoryListBox::Rebuild() {
-  const int codePage = static_cast<int>(GetACP());
+  const int codePage = platform::AnsiCodePage();
   const std::string drive = DrivePart(directory_, codePage);
   std::vector<std::string> names;
   bool preserveCase = true;

@@ -6,28 +6,21 @@
 #include <algorithm>
 
 #include "app/DirectoryListBox.h"
+#include "platform/CodePage.h"
+#include "platform/File.h"
 
 namespace tavo::app {
 namespace {
 
-TDriveKind KindOf(UINT driveType) {
+TDriveKind KindOf(platform::TDriveType driveType) {
   switch (driveType) {
-    case DRIVE_REMOVABLE: return TDriveKind::dkRemovable;
-    case DRIVE_FIXED: return TDriveKind::dkFixed;
-    case DRIVE_REMOTE: return TDriveKind::dkRemote;
-    case DRIVE_CDROM: return TDriveKind::dkCDROM;
-    case DRIVE_RAMDISK: return TDriveKind::dkRamDisk;
+    case platform::TDriveType::Removable: return TDriveKind::dkRemovable;
+    case platform::TDriveType::Fixed: return TDriveKind::dkFixed;
+    case platform::TDriveType::Remote: return TDriveKind::dkRemote;
+    case platform::TDriveType::CDRom: return TDriveKind::dkCDROM;
+    case platform::TDriveType::RamDisk: return TDriveKind::dkRamDisk;
     default: return TDriveKind::dkOther;
   }
-}
-
-std::string VolumeLabel(const std::string& root) {
-  char label[MAX_PATH + 1] = "";
-  // A drive without a medium would otherwise put up "insert a disk".
-  const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);
-  const BOOL ok = GetVolumeInformationA(root.c_str(), label, sizeof label, nullptr, nullptr, nullptr, nullptr, 0);
-  SetErrorMode(oldMode);
-  return ok ? std::string(label) : std::string();
 }
 
 std::string RemoteName(char letter) {
@@ -38,29 +31,22 @@ std::string RemoteName(char letter) {
   return std::string(remote);
 }
 
-std::string CurrentProcessDirectory() {
-  char buffer[MAX_PATH + 1];
-  const DWORD length = GetCurrentDirectoryA(sizeof buffer, buffer);
-  if (length == 0 || length > MAX_PATH) return std::string();
-  return std::string(buffer, length);
-}
-
 }  // namespace
 
 TDriveFacts ReadDriveFacts(char letter) {
   TDriveFacts facts;
   facts.Letter = letter;
   const std::string root{letter, ':', '\\'};
-  facts.Kind = KindOf(GetDriveTypeA(root.c_str()));
+  facts.Kind = KindOf(platform::DriveType(root));
   switch (facts.Kind) {
     case TDriveKind::dkRemote:
       facts.RemoteName = RemoteName(letter);
-      if (facts.RemoteName.empty()) facts.Label = VolumeLabel(root);
+      if (facts.RemoteName.empty()) facts.Label = platform::VolumeLabel(root);
       break;
     case TDriveKind::dkFixed:
     case TDriveKind::dkCDROM:
     case TDriveKind::dkRamDisk:
-      facts.Label = VolumeLabel(root);
+      facts.Label = platform::VolumeLabel(root);
       break;
     case TDriveKind::dkRemovable:  // the medium is not queried
     case TDriveKind::dkOther:
@@ -71,7 +57,7 @@ TDriveFacts ReadDriveFacts(char letter) {
 
 TDriveComboBox::TDriveComboBox(ui::TWinControl& parent)
     : TCustomComboBox(parent, ui::TComboBoxStyle::csOwnerDrawFixed) {
-  const char letter = DriveLetterOf(CurrentProcessDirectory());
+  const char letter = DriveLetterOf(platform::GetCurrentDir());
   drive_ = letter ? CaseDriveLetter(letter, textCase_) : 0;
   UpdateItemHeight();
   BuildList();
@@ -80,7 +66,7 @@ TDriveComboBox::TDriveComboBox(ui::TWinControl& parent)
 TDriveComboBox::~TDriveComboBox() = default;
 
 void TDriveComboBox::BuildList() {
-  const int codePage = static_cast<int>(GetACP());
+  const int codePage = platform::AnsiCodePage();
   Clear();
   kinds_.clear();
   const DWORD drives = GetLogicalDrives();

@@ -1,16 +1,16 @@
 // Path rules of the installation run.
 #include "app/InstallRules.h"
 
+#include "app/Texts.h"
 #include "core/Mbcs.h"
 
 namespace tavo::app {
 
-// Texts are code page 936 bytes: the installer's own strings as the system
-// stores them, whatever the encoding of this source file.
+// The shortcut names are the installer's own texts, kept once in Texts.h.
 const TInstalledProgram kInstalledPrograms[3] = {
-    {"tavo\\Manager.exe", "\xB9\xDC\xC0\xED\xC8\xED\xBC\xFE.lnk"},              // 管理软件.lnk
-    {"tavo\\Backend.exe", "\xBA\xF3\xCC\xA8\xC8\xED\xBC\xFE.lnk"},              // 后台软件.lnk
-    {"tavo\\DbLaunch.exe", "\xC6\xF4\xB6\xAF\xCA\xFD\xBE\xDD\xBF\xE2.lnk"},     // 启动数据库.lnk
+    {"tavo\\Manager.exe", kManagerShortcut},
+    {"tavo\\Backend.exe", kBackendShortcut},
+    {"tavo\\DbLaunch.exe", kDbLaunchShortcut},
 };
 
 const char* const kPackageName = "tavo.ex_";

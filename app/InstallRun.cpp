@@ -14,6 +14,7 @@
 #include "app/Step1Unit.h"
 #include "app/Step2Unit.h"
 #include "app/Texts.h"
+#include "platform/CodePage.h"
 #include "platform/File.h"
 #include "ui/Application.h"
 
@@ -23,13 +24,11 @@ namespace {
 // The desktop is CSIDL_DESKTOP.
 constexpr int kDesktopFolder = 0;
 
-int CodePage() { return static_cast<int>(GetACP()); }
-
 // The install directory as typed into the directory window, read afresh at
 // each use: not trimmed.
 std::string InstallDirText() { return Step1Frm ? Step1Frm->Edit1.Text() : std::string(); }
 
-std::string NormalizedInstallDir() { return NormalizeDir(InstallDirText(), CodePage()); }
+std::string NormalizedInstallDir() { return NormalizeDir(InstallDirText(), platform::AnsiCodePage()); }
 
 std::wstring ToWide(const std::string& text) {
   const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/Texts.h"
+#include "platform/CodePage.h"
 #include "ui/Application.h"
 #include "ui/Handles.h"
 #include "ui/UiException.h"
@@ -54,7 +55,7 @@ void CreateShortcut(const std::string& target, const std::wstring& linkFile) {
   // What the shell makes of the settings is not examined: a shortcut that
   // cannot be saved is simply not there.
   link->SetPath(target.c_str());
-  link->SetWorkingDirectory(DirectoryPart(target, static_cast<int>(GetACP())).c_str());
+  link->SetWorkingDirectory(DirectoryPart(target, platform::AnsiCodePage()).c_str());
   file->Save(linkFile.c_str(), FALSE);
 }
 
@@ -64,7 +65,7 @@ std::string GetAppDir() {
   for (;;) {
     const DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (n < path.size() || path.size() >= 32768) {
-      return DirectoryPart(std::string(path.data(), n), static_cast<int>(GetACP()));
+      return DirectoryPart(std::string(path.data(), n), platform::AnsiCodePage());
     }
     path.resize(path.size() * 2);
   }

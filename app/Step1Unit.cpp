@@ -2,11 +2,14 @@
 #include "app/Step1Unit.h"
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "app/Step2Unit.h"
 #include "app/Texts.h"
 #include "app/WindowPicture.h"
+#include "ui/Picture.h"
+#include "ui/UiException.h"
 
 namespace tavo::app {
 
@@ -60,13 +63,14 @@ constexpr char kGraphiteResource[] = "SKIN_GRAPHITE";
 // it empty when the program carries none (the buttons then draw their
 // plain image).
 void LoadStoredSkin(const char* name, skin::TCompressedStoredSkin& stored) {
-  HRSRC info = FindResourceA(nullptr, name, RT_RCDATA);
-  if (info == nullptr) return;
-  HGLOBAL handle = LoadResource(nullptr, info);
-  const auto* bytes = static_cast<const uint8_t*>(handle != nullptr ? LockResource(handle) : nullptr);
-  const DWORD size = SizeofResource(nullptr, info);
-  if (bytes == nullptr || size == 0) return;
-  stored.ImportCompressedData(std::vector<uint8_t>(bytes, bytes + size));
+  std::span<const uint8_t> bytes;
+  try {
+    bytes = ui::ResourceBytes(nullptr, name);
+  } catch (const ui::EResNotFound&) {
+    return;
+  }
+  if (bytes.empty()) return;
+  stored.ImportCompressedData(std::vector<uint8_t>(bytes.begin(), bytes.end()));
 }
 
 }  // namespace

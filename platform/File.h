@@ -93,6 +93,7 @@ enum class TDriveType { Unknown = 0, NoRootDir = 1, Removable = 2, Fixed = 3, Re
 // for an existing directory and NoRootDir otherwise.
 TDriveType DriveType(const std::string& root);
 // Volume label of the drive whose root is given; empty where there is none.
+// A drive without a medium gives none, without prompting for one.
 std::string VolumeLabel(const std::string& root);
 
 // DOS date-time conversions through the host's local time; 0 converts to

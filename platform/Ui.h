@@ -4,13 +4,20 @@
 // value without printing anything, and dialogs are cancelled.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace tavo::platform {
 
 // Dispatches the pending window messages of the calling thread; a quit
-// message met here is posted again and ends the dispatch.
+// message met here is posted again and ends the dispatch. When the program
+// has set a message pump, the dispatch is the pump's, so that its keyboard
+// handling and its report of failures raised in handlers go on during long
+// work as well.
 void ProcessMessages();
+// Sets the pump ProcessMessages hands the dispatch to; an empty function
+// returns to the plain dispatch.
+void SetMessagePump(std::function<void()> pump);
 
 // MessageBoxA without an owner window; returns the button chosen
 // (1 OK, 2 Cancel, 6 Yes, 7 No, ...).

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "core/Exception.h"
+#include "platform/Ui.h"
 #include "ui/UiException.h"
 
 namespace tavo::ui {
@@ -70,6 +71,9 @@ void TApplication::Initialize() {
   INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&icc);
   CreateHandle();
+  // The engines' message dispatch during long work (an extraction) is this
+  // loop's: Tab moves the focus and a failure in a handler is reported.
+  platform::SetMessagePump([this] { ProcessMessages(); });
 }
 
 void TApplication::CreateHandle() {
@@ -93,6 +97,7 @@ void TApplication::CreateHandle() {
 }
 
 void TApplication::Finalize() {
+  platform::SetMessagePump(nullptr);
   while (!forms_.empty()) forms_.pop_back();
   mainForm_ = nullptr;
   if (handle_) {

@@ -1,11 +1,8 @@
-// The shadow label: drawing with the shadow, auto-sizing, the accelerator and
-// mouse enter/leave.
+// The shadow label: drawing with the shadow, auto-sizing with it, and mouse
+// enter/leave.
 #include "widgets/ShadowLabel.h"
 
 #include <algorithm>
-#include <cctype>
-
-#include "ui/Label.h"
 
 namespace tavo::widgets {
 
@@ -31,21 +28,12 @@ POINT ShadowOffset(TShadowPosition position, int size) {
 
 }  // namespace
 
-TCustomShadowLabel::TCustomShadowLabel(ui::TWinControl& parent) : TGraphicControl(parent) {
-  SetBounds(0, 0, 65, 17);
-}
+TCustomShadowLabel::TCustomShadowLabel(ui::TWinControl& parent) : TCustomLabel(parent) {}
 
 TCustomShadowLabel::~TCustomShadowLabel() = default;
 
 UINT TCustomShadowLabel::TextFlags() const {
-  UINT flags = DT_EXPANDTABS;
-  switch (alignment_) {
-    case ui::TAlignment::taLeftJustify: flags |= DT_LEFT; break;
-    case ui::TAlignment::taRightJustify: flags |= DT_RIGHT; break;
-    case ui::TAlignment::taCenter: flags |= DT_CENTER; break;
-  }
-  if (wordWrap_) flags |= DT_WORDBREAK;
-  if (!showAccelChar_) flags |= DT_NOPREFIX;
+  UINT flags = TCustomLabel::TextFlags();
   if (biDiMode_ == TBiDiMode::bdRightToLeft) flags |= DT_RTLREADING;
   return flags;
 }
@@ -64,7 +52,7 @@ void TCustomShadowLabel::DrawShadowText(HDC dc, RECT& rect, UINT flags) const {
   std::string text = Caption();
   // Measuring an empty caption (or a lone accelerator mark, which draws
   // nothing) would give no height: a space keeps one line's height.
-  if ((flags & DT_CALCRECT) && (text.empty() || (showAccelChar_ && text == "&"))) text += ' ';
+  if ((flags & DT_CALCRECT) && (text.empty() || (ShowAccelChar() && text == "&"))) text += ' ';
   const int length = static_cast<int>(text.size());
   const TDrawStyle style = DrawStyle();
   const POINT offset = ShadowOffset(style.Position, style.Size);
@@ -87,12 +75,12 @@ void TCustomShadowLabel::DrawShadowText(HDC dc, RECT& rect, UINT flags) const {
 }
 
 void TCustomShadowLabel::Paint(HDC dc) {
-  if (!transparent_) ui::FillRectColor(dc, ClientRect(), Color());
+  if (!Transparent()) ui::FillRectColor(dc, ClientRect(), Color());
   ui::TSelect font(dc, FontHandle());
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   const UINT flags = TextFlags();
   RECT r = TextArea();
-  if (layout_ != ui::TTextLayout::tlTop) {
+  if (Layout() != ui::TTextLayout::tlTop) {
     RECT measured = r;
     DrawShadowText(dc, measured, flags | DT_CALCRECT);
     // Move down by the room left below the measured text and shadow (half of
@@ -100,11 +88,11 @@ void TCustomShadowLabel::Paint(HDC dc) {
     // measured top would be the shadow's top when the shadow goes upwards,
     // and would push the text itself out at the top of the label.
     const int free = Height() - measured.bottom;
-    const int shift = layout_ == ui::TTextLayout::tlBottom ? free : free / 2;
+    const int shift = Layout() == ui::TTextLayout::tlBottom ? free : free / 2;
     r = RECT{0, r.top + shift, Width(), measured.bottom + shift};
   }
   DrawShadowText(dc, r, flags);
-  if (showFocus_ && focusControl_ && focusControl_->Focused()) {
+  if (showFocus_ && FocusControl() && FocusControl()->Focused()) {
     RECT focus = r;
     DrawShadowText(dc, focus, flags | DT_CALCRECT);
     InflateRect(&focus, 1, 1);
@@ -117,7 +105,7 @@ void TCustomShadowLabel::Paint(HDC dc) {
 }
 
 void TCustomShadowLabel::AdjustBounds() {
-  if (!autoSize_) return;
+  if (!AutoSize()) return;
   ui::TWindowDC dc(nullptr);
   ui::TSelect font(dc, FontHandle());
   RECT r = TextArea();
@@ -129,18 +117,10 @@ void TCustomShadowLabel::AdjustBounds() {
   const int width = std::max<int>(r.right, 0);
   const int height = std::max<int>(r.bottom, 0);
   int left = Left();
-  if (alignment_ == ui::TAlignment::taRightJustify) left = Left() + Width() - width;
+  if (Alignment() == ui::TAlignment::taRightJustify) left = Left() + Width() - width;
   SetBounds(left, Top(), width, height);
 }
 
-bool TCustomShadowLabel::DialogChar(char key) {
-  if (!focusControl_ || !Enabled() || !showAccelChar_) return false;
-  const char accel = ui::AccelChar(Caption());
-  if (!accel || accel != static_cast<char>(std::tolower(static_cast<unsigned char>(key)))) return false;
-  if (!focusControl_->CanFocus()) return false;
-  focusControl_->SetFocus();
-  return true;
-}
 
 void TCustomShadowLabel::SetMouseInside(bool inside) {
   mouseInside_ = inside;
@@ -172,83 +152,35 @@ void TCustomShadowLabel::RecheckMouse() {
 }
 
 void TCustomShadowLabel::MouseDown(ui::TMouseButton button, ui::TShiftState shift, int x, int y) {
-  TGraphicControl::MouseDown(button, shift, x, y);
+  TCustomLabel::MouseDown(button, shift, x, y);
   if (button == ui::TMouseButton::mbRight) RecheckMouse();
 }
 
 void TCustomShadowLabel::MouseUp(ui::TMouseButton button, ui::TShiftState shift, int x, int y) {
   // The base ends the press (and clicks) first, so the re-check sees the
   // button released.
-  TGraphicControl::MouseUp(button, shift, x, y);
+  TCustomLabel::MouseUp(button, shift, x, y);
   RecheckMouse();
 }
 
 void TCustomShadowLabel::EnabledChanged() {
-  TGraphicControl::EnabledChanged();
+  TCustomLabel::EnabledChanged();
   RecheckMouse();
 }
 
 void TCustomShadowLabel::VisibleChanged() {
-  TGraphicControl::VisibleChanged();
+  TCustomLabel::VisibleChanged();
   if (Visible()) RecheckMouse();
 }
 
-void TCustomShadowLabel::FontChanged() {
-  AdjustBounds();
-  Invalidate();
-}
 
-void TCustomShadowLabel::TextChanged() {
-  AdjustBounds();
-  Invalidate();
-}
 
-void TCustomShadowLabel::Notification(ui::TComponent& component, ui::TOperation operation) {
-  if (operation == ui::TOperation::opRemove && &component == focusComponent_) {
-    focusControl_ = nullptr;
-    focusComponent_ = nullptr;
-  }
-  TGraphicControl::Notification(component, operation);
-}
 
-void TCustomShadowLabel::SetAutoSize(bool autoSize) {
-  if (autoSize == autoSize_) return;
-  autoSize_ = autoSize;
-  AdjustBounds();
-}
 
-void TCustomShadowLabel::SetTransparent(bool transparent) {
-  if (transparent == transparent_) return;
-  transparent_ = transparent;
-  Invalidate();
-}
 
-void TCustomShadowLabel::SetAlignment(ui::TAlignment alignment) {
-  if (alignment == alignment_) return;
-  alignment_ = alignment;
-  Invalidate();
-}
 
-void TCustomShadowLabel::SetLayout(ui::TTextLayout layout) {
-  if (layout == layout_) return;
-  layout_ = layout;
-  Invalidate();
-}
 
-void TCustomShadowLabel::SetWordWrap(bool wordWrap) {
-  if (wordWrap == wordWrap_) return;
-  wordWrap_ = wordWrap;
-  AdjustBounds();
-  Invalidate();
-}
 
-void TCustomShadowLabel::SetShowAccelChar(bool show) {
-  if (show == showAccelChar_) return;
-  showAccelChar_ = show;
-  // "&&" and "&x" measure differently with and without accelerators.
-  AdjustBounds();
-  Invalidate();
-}
 
 void TCustomShadowLabel::SetShadowColor(ui::TColor color) {
   if (color == shadowColor_) return;
@@ -277,15 +209,6 @@ void TCustomShadowLabel::SetShowFocus(bool showFocus) {
   Invalidate();
 }
 
-void TCustomShadowLabel::SetFocusControl(ui::TWinControl* control) {
-  if (control == focusControl_) return;
-  if (focusComponent_) RemoveFreeNotification(*focusComponent_);
-  focusControl_ = control;
-  focusComponent_ = control;
-  // Forget the control when it is destroyed before the label.
-  if (focusComponent_) FreeNotification(*focusComponent_);
-  Invalidate();
-}
 
 void TCustomShadowLabel::SetBiDiMode(TBiDiMode mode) {
   if (mode == biDiMode_) return;

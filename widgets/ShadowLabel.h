@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ui/Control.h"
+#include "ui/Label.h"
 #include "ui/WinControl.h"
 
 namespace tavo::widgets {
@@ -18,17 +19,17 @@ enum class TShadowPosition { spLeftTop, spLeftBottom, spRightBottom, spRightTop 
 // Reading order of the caption.
 enum class TBiDiMode { bdLeftToRight, bdRightToLeft };
 
-// The label's machinery: drawing with the shadow, auto-sizing, the
-// accelerator and the mouse enter/leave bookkeeping. Windowless (Win32 side):
-// it paints on its parent's surface and gets its mouse input from the parent.
-// The settings are protected here; TShadowLabel makes them public.
-class TCustomShadowLabel : public ui::TGraphicControl {
+// The label's own machinery on top of the label base (settings, accelerator,
+// focus control): drawing with the shadow, auto-sizing with it, and the
+// mouse enter/leave bookkeeping. Windowless (Win32 side): it paints on its
+// parent's surface and gets its mouse input from the parent. The settings
+// are protected here; TShadowLabel makes them public.
+class TCustomShadowLabel : public ui::TCustomLabel {
  public:
   explicit TCustomShadowLabel(ui::TWinControl& parent);
   ~TCustomShadowLabel() override;
 
   void Paint(HDC dc) override;
-  bool DialogChar(char key) override;
 
   void MouseDown(ui::TMouseButton button, ui::TShiftState shift, int x, int y) override;
   void MouseUp(ui::TMouseButton button, ui::TShiftState shift, int x, int y) override;
@@ -39,18 +40,6 @@ class TCustomShadowLabel : public ui::TGraphicControl {
   bool MouseInside() const { return mouseInside_; }
 
  protected:
-  bool AutoSize() const { return autoSize_; }
-  void SetAutoSize(bool autoSize);
-  bool Transparent() const { return transparent_; }
-  void SetTransparent(bool transparent);
-  ui::TAlignment Alignment() const { return alignment_; }
-  void SetAlignment(ui::TAlignment alignment);
-  ui::TTextLayout Layout() const { return layout_; }
-  void SetLayout(ui::TTextLayout layout);
-  bool WordWrap() const { return wordWrap_; }
-  void SetWordWrap(bool wordWrap);
-  bool ShowAccelChar() const { return showAccelChar_; }
-  void SetShowAccelChar(bool show);
   ui::TColor ShadowColor() const { return shadowColor_; }
   void SetShadowColor(ui::TColor color);
   uint8_t ShadowSize() const { return shadowSize_; }
@@ -59,8 +48,6 @@ class TCustomShadowLabel : public ui::TGraphicControl {
   void SetShadowPos(TShadowPosition position);
   bool ShowFocus() const { return showFocus_; }
   void SetShowFocus(bool showFocus);
-  ui::TWinControl* FocusControl() const { return focusControl_; }
-  void SetFocusControl(ui::TWinControl* control);
   TBiDiMode BiDiMode() const { return biDiMode_; }
   void SetBiDiMode(TBiDiMode mode);
 
@@ -68,16 +55,13 @@ class TCustomShadowLabel : public ui::TGraphicControl {
   // With DT_CALCRECT nothing is drawn and rect becomes the union of the
   // text's and the shadow's measured rectangles. The DC must hold the font.
   void DrawShadowText(HDC dc, RECT& rect, UINT flags) const;
-  // DrawTextA flags for the settings.
-  UINT TextFlags() const;
+  // The base's flags and the right-to-left reading flag.
+  UINT TextFlags() const override;
   // Sizes the label to its text and shadow while AutoSize is on.
-  virtual void AdjustBounds();
+  void AdjustBounds() override;
 
-  void FontChanged() override;
-  void TextChanged() override;
   void EnabledChanged() override;
   void VisibleChanged() override;
-  void Notification(ui::TComponent& component, ui::TOperation operation) override;
 
  private:
   // The colours and shadow actually used: a disabled label draws in the
@@ -98,21 +82,10 @@ class TCustomShadowLabel : public ui::TGraphicControl {
   void RecheckMouse();
   void SetMouseInside(bool inside);
 
-  bool autoSize_ = true;
-  bool transparent_ = false;
-  ui::TAlignment alignment_ = ui::TAlignment::taLeftJustify;
-  ui::TTextLayout layout_ = ui::TTextLayout::tlTop;
-  bool wordWrap_ = false;
-  bool showAccelChar_ = true;
   ui::TColor shadowColor_ = ui::clBtnHighlight;
   uint8_t shadowSize_ = 1;
   TShadowPosition shadowPos_ = TShadowPosition::spLeftTop;
   bool showFocus_ = false;
-  ui::TWinControl* focusControl_ = nullptr;
-  // The same object as focusControl_, kept as the component that reports
-  // its destruction (compared while it is half destroyed, so never derived
-  // from focusControl_ then).
-  ui::TComponent* focusComponent_ = nullptr;
   TBiDiMode biDiMode_ = TBiDiMode::bdLeftToRight;
   bool mouseInside_ = false;
 };

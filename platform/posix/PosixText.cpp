@@ -7,6 +7,7 @@
 
 #include "core/Mbcs.h"
 #include "platform/CodePage.h"
+#include "platform/MessagePump.h"
 #include "platform/Path.h"
 #include "platform/Ui.h"
 
@@ -135,7 +136,8 @@ std::string EnginePath(const std::string& hostPath) {
   return out;
 }
 
-void ProcessMessages() {}
+// No windows: only a pump the program set has anything to do.
+void ProcessMessages() { RunMessagePump(); }
 
 int ShowMessageBox(const std::string& /*text*/, const std::string& /*caption*/, unsigned /*flags*/) {
   return gMessageBoxAnswer;

@@ -177,9 +177,11 @@ TDriveType DriveType(const std::string& root) { return static_cast<TDriveType>(G
 std::string VolumeLabel(const std::string& root) {
   char label[MAX_PATH + 1] = {};
   DWORD serial = 0, maxLength = 0, flags = 0;
-  if (!GetVolumeInformationA(root.c_str(), label, sizeof label, &serial, &maxLength, &flags, nullptr, 0))
-    return std::string();
-  return label;
+  // A drive without a medium would otherwise put up "insert a disk".
+  const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);
+  const BOOL ok = GetVolumeInformationA(root.c_str(), label, sizeof label, &serial, &maxLength, &flags, nullptr, 0);
+  SetErrorMode(oldMode);
+  return ok ? std::string(label) : std::string();
 }
 
 int64_t DosDateTimeToUnix(uint32_t dosDateTime) {

@@ -10,6 +10,7 @@
 #undef OemToAnsi
 
 #include "platform/CodePage.h"
+#include "platform/MessagePump.h"
 #include "platform/Path.h"
 #include "platform/Ui.h"
 
@@ -74,6 +75,7 @@ std::string HostPath(const std::string& enginePath) { return enginePath; }
 std::string EnginePath(const std::string& hostPath) { return hostPath; }
 
 void ProcessMessages() {
+  if (RunMessagePump()) return;
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {

@@ -5,6 +5,7 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 #include <tlhelp32.h>
+#include <winternl.h>
 
 #include <algorithm>
 #include <cwctype>
@@ -62,6 +63,34 @@ std::vector<HWND> Children(HWND parent) {
       },
       reinterpret_cast<LPARAM>(&children));
   return children;
+}
+
+HWND FirstChildOfClass(HWND parent, const std::wstring& lowerClass) {
+  for (HWND child : Children(parent)) {
+    if (GetParent(child) == parent && ToLower(ClassOf(child)) == lowerClass) return child;
+  }
+  return nullptr;
+}
+
+// The window flags and show state a 64-bit process was started with, from
+// its process parameters: RTL_USER_PROCESS_PARAMETERS keeps WindowFlags at
+// 0xA4 and ShowWindowFlags at 0xA8; the PEB points at it from 0x20.
+void ReadStartup(HANDLE process, TChildProcess& child) {
+  using TQuery = LONG(WINAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
+  static const auto query = reinterpret_cast<TQuery>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+  BOOL wow64 = FALSE;
+  if (!query || !IsWow64Process(process, &wow64) || wow64) return;
+  PROCESS_BASIC_INFORMATION basic{};
+  if (query(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0 || !basic.PebBaseAddress) return;
+  const auto* peb = reinterpret_cast<const char*>(basic.PebBaseAddress);
+  const char* parameters = nullptr;
+  if (!ReadProcessMemory(process, peb + 0x20, &parameters, sizeof parameters, nullptr) || !parameters) return;
+  DWORD flags[2] = {};
+  if (!ReadProcessMemory(process, parameters + 0xA4, flags, sizeof flags, nullptr)) return;
+  child.startupRead = true;
+  child.usesShowWindow = (flags[0] & STARTF_USESHOWWINDOW) != 0;
+  child.showWindow = flags[1];
 }
 
 HWND Bar(HWND splash) { return TWindowDriver::ChildAt(splash, Scaled(kBarOnSplash)); }
@@ -292,13 +321,33 @@ void ClickInstall(HWND splash) { TWindowDriver::Click(Bar(splash), Scaled(kInsta
 void ClickExit(HWND splash) { TWindowDriver::Click(Bar(splash), Scaled(kExitOnBar)); }
 
 bool TypeDirectory(HWND directory, const std::wstring& text) {
-  for (HWND child : Children(directory)) {
-    if (GetParent(child) == directory && ToLower(ClassOf(child)) == L"edit") {
-      SendMessageW(child, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-      return WindowText(child) == text;
-    }
-  }
-  return false;
+  const HWND edit = FirstChildOfClass(directory, L"edit");
+  if (!edit) return false;
+  SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  return WindowText(edit) == text;
+}
+
+std::wstring DirectoryText(HWND directory) {
+  const HWND edit = FirstChildOfClass(directory, L"edit");
+  return edit ? WindowText(edit) : std::wstring();
+}
+
+bool ShowDriveList(HWND directory, bool show) {
+  const HWND combo = FirstChildOfClass(directory, L"combobox");
+  if (!combo) return false;
+  SendMessageW(combo, CB_SHOWDROPDOWN, show ? TRUE : FALSE, 0);
+  return true;
+}
+
+bool OpenLastDirectoryEntry(HWND directory) {
+  const HWND list = FirstChildOfClass(directory, L"listbox");
+  if (!list) return false;
+  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  if (count <= 0) return false;
+  SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(count - 1), 0);
+  PostMessageW(list, WM_KEYDOWN, VK_RETURN, 1);
+  PostMessageW(list, WM_KEYUP, VK_RETURN, 0xC0000001);
+  return true;
 }
 
 void ClickNext(HWND directory) { TWindowDriver::Click(directory, Scaled(kNextOnDirectory)); }
@@ -353,10 +402,16 @@ void TChildWatcher::Poll() {
         child.exe = entry.szExeFile;
         // A process that is gone before it could be opened keeps a zero
         // creation time, which no ordering check accepts.
-        if (HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID)) {
+        if (HANDLE process =
+                OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, entry.th32ProcessID)) {
           FILETIME exited, kernel, user;
           GetProcessTimes(process, &child.created, &exited, &kernel, &user);
+          ReadStartup(process, child);
           CloseHandle(process);
+        } else if (HANDLE limited = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID)) {
+          FILETIME exited, kernel, user;
+          GetProcessTimes(limited, &child.created, &exited, &kernel, &user);
+          CloseHandle(limited);
         }
         seen_[child.id] = child;
       }

@@ -80,12 +80,26 @@ void ClickExit(HWND splash);
 bool TypeDirectory(HWND directory, const std::wstring& text);
 void ClickNext(HWND directory);
 void ClickCancel(HWND directory);
+// Opens the last entry of the directory list (the last sub-directory of
+// the current directory) as the keyboard does: select it, press Enter.
+// False when the window has no directory list.
+bool OpenLastDirectoryEntry(HWND directory);
+// Opens or closes the drop-down list of the directory window's drive list;
+// false when there is none.
+bool ShowDriveList(HWND directory, bool show);
+// The text of the directory window's edit box.
+std::wstring DirectoryText(HWND directory);
 
 // A program started by the watched process.
 struct TChildProcess {
   DWORD id = 0;
   std::wstring exe;
   FILETIME created{};
+  // The window state it was started with (STARTUPINFO's wShowWindow, when
+  // STARTF_USESHOWWINDOW is set), read from the process while it runs.
+  bool startupRead = false;
+  bool usesShowWindow = false;
+  unsigned showWindow = 0;
 };
 
 // Watches, on its own thread, for processes whose parent is the given

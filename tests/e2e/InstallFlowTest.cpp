@@ -16,11 +16,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "tests/support/ZipBuilder.h"
 #include "tests/e2e/InstallChecks.h"
 #include "tests/e2e/WindowDriver.h"
 
@@ -156,11 +158,12 @@ struct TRunResult {
   FILETIME boxDismissed{};
 };
 
-// Starts the staged setup.exe, opens the directory window, types dirText
-// into Edit1 and clicks "下一步". Returns false (with a failure) when a
-// window does not come.
+// Starts the staged setup.exe, opens the directory window, lets chooser
+// work on it (when given), types dirText into Edit1 and clicks "下一步".
+// Returns false (with a failure) when a window does not come.
 bool OpenAndGo(TWindowDriver& driver, const std::wstring& stage, const std::wstring& dirText, TRunResult& run,
-               const std::function<void(HWND, const std::wstring&)>& photograph, const std::wstring& prefix) {
+               const std::function<void(HWND, const std::wstring&)>& photograph, const std::wstring& prefix,
+               const std::function<bool(HWND directory)>& chooser = nullptr) {
   if (!driver.Start(stage + L"\\setup.exe")) {
     ADD_FAILURE() << "cannot start setup.exe, error " << GetLastError();
     return false;
@@ -183,12 +186,22 @@ bool OpenAndGo(TWindowDriver& driver, const std::wstring& stage, const std::wstr
     ADD_FAILURE() << "no status window among the program's windows";
     return false;
   }
+  if (chooser && !chooser(run.directory)) return false;
   if (!TypeDirectory(run.directory, dirText)) {
     ADD_FAILURE() << "the directory window has no edit box";
     return false;
   }
   Sleep(300);
-  if (photograph) photograph(run.directory, prefix + L"-2-directory");
+  if (photograph) {
+    // The drive list opened over the directory list, then closed again.
+    if (ShowDriveList(run.directory, true)) {
+      Sleep(500);
+      photograph(run.directory, prefix + L"-2-chooser-drives");
+      ShowDriveList(run.directory, false);
+      Sleep(300);
+    }
+    photograph(run.directory, prefix + L"-2-directory");
+  }
   ClickNext(run.directory);
   return true;
 }
@@ -445,6 +458,86 @@ TEST_F(InstallFlowTest, CorruptPackageReportsTheEngineFailure) {
   ExpectNoShortcuts(desktop);
   ClickCancel(run.directory);
   EXPECT_TRUE(TWindowDriver::WaitForHidden(run.directory, kWindowTimeout));
+}
+
+std::string LowerAscii(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// A package holding only two of the three programs: only their shortcuts
+// are written, in the table's order, and the missing program gets none.
+TEST_F(InstallFlowTest, OnlyTheProgramsThatExistGetShortcuts) {
+  const std::wstring packageFile = work + L"\\two-programs.ex_";
+  test::ZipBuilder builder;
+  builder.Add(test::ZipEntry::Stored("tavo/Backend.exe", ReadFileBytes(reference + L"\\tavo\\Backend.exe")));
+  builder.Add(test::ZipEntry::Stored("tavo/DbLaunch.exe", ReadFileBytes(reference + L"\\tavo\\DbLaunch.exe")));
+  const std::string zip = builder.Build();
+  ASSERT_GT(zip.size(), 2000u) << "the demo programs are missing from the reference tree";
+  ASSERT_TRUE(WriteFileBytes(packageFile, zip));
+  const std::wstring stage = Stage(L"two-programs", true, packageFile);
+  const std::wstring target = stage + L"\\target";
+  TWindowDriver driver;
+  TRunResult run;
+  ASSERT_TRUE(OpenAndGo(driver, stage, target, run, nullptr, L""));
+  FinishWithCompletionBox(driver, target, run, nullptr, L"");
+  if (HasFatalFailure()) return;
+  EXPECT_EQ(GetFileAttributesW((desktop + L"\\" + kShortcuts[0]).c_str()), INVALID_FILE_ATTRIBUTES)
+      << "a shortcut to the missing Manager.exe";
+  FILETIME written[3] = {};
+  for (int i = 1; i < 3; ++i) {
+    TShortcut link;
+    ASSERT_TRUE(ReadShortcut(desktop + L"\\" + kShortcuts[i], link)) << "no shortcut " << Narrow(kShortcuts[i]);
+    EXPECT_EQ(ToLower(link.target), ToLower(target + L"\\" + kPrograms[i]));
+    WIN32_FILE_ATTRIBUTE_DATA facts{};
+    ASSERT_TRUE(GetFileAttributesExW((desktop + L"\\" + kShortcuts[i]).c_str(), GetFileExInfoStandard, &facts));
+    written[i] = facts.ftCreationTime;
+  }
+  EXPECT_LE(CompareFileTime(&written[1], &written[2]), 0) << "启动数据库.lnk was written before 后台软件.lnk";
+  ExpectLaunches(run, target, false, true);
+  ExpectBackAtSplash(driver, run);
+}
+
+// The follow-up programs inherit the installer's current directory, which
+// is the directory last opened in the chooser, not the install directory;
+// the batch file gets a normal window and the database program a minimised
+// one.
+TEST_F(InstallFlowTest, FollowUpProgramsStartInTheChosenDirectoryWithTheirWindowStates) {
+  const std::wstring stage = Stage(L"followups", true);
+  const std::wstring chosen = stage + L"\\chosen";
+  ForceDirectories(chosen);
+  const std::wstring target = stage + L"\\target";
+  // The chooser starts in setup.exe's own directory; its one sub-directory
+  // is the last entry.
+  auto openChosen = [&](HWND directory) {
+    EXPECT_EQ(ToLower(DirectoryText(directory)), ToLower(stage));
+    if (!OpenLastDirectoryEntry(directory)) return false;
+    const DWORD start = GetTickCount();
+    while (ToLower(DirectoryText(directory)) != ToLower(chosen) && GetTickCount() - start < 10000) Sleep(100);
+    EXPECT_EQ(ToLower(DirectoryText(directory)), ToLower(chosen)) << "the chooser did not open the directory";
+    return ToLower(DirectoryText(directory)) == ToLower(chosen);
+  };
+  TWindowDriver driver;
+  TRunResult run;
+  ASSERT_TRUE(OpenAndGo(driver, stage, target, run, nullptr, L"", openChosen));
+  FinishWithCompletionBox(driver, target, run, nullptr, L"");
+  if (HasFatalFailure()) return;
+  ExpectLaunches(run, target, true, true);
+  const std::string trace = ReadTrace(target);
+  const std::string inChosen = "current directory " + Narrow(chosen) + "\r\n";
+  for (const char* program : {"postinst.bat", "DbLaunch"}) {
+    const size_t at = trace.find(std::string(program) + " started, ");
+    ASSERT_NE(at, std::string::npos) << trace;
+    const std::string line = trace.substr(at, trace.find('\n', at) + 1 - at);
+    EXPECT_NE(LowerAscii(line).find(LowerAscii(inChosen)), std::string::npos) << line;
+  }
+  for (const TChildProcess& child : FollowUps(run.children)) {
+    SCOPED_TRACE(Narrow(child.exe));
+    ASSERT_TRUE(child.startupRead) << "the start-up settings could not be read";
+    EXPECT_TRUE(child.usesShowWindow);
+    EXPECT_EQ(child.showWindow, ToLower(child.exe) == L"cmd.exe" ? unsigned{SW_SHOWNORMAL} : unsigned{SW_MINIMIZE});
+  }
+  ExpectBackAtSplash(driver, run);
 }
 
 // Packages made by today's archivers store Chinese names as UTF-8: Python's
