@@ -1,6 +1,7 @@
 // Tiling the frame's client background and placing the logo.
 #include "skin/FrameBackground.h"
 
+#include "skin/FramePainter.h"
 #include "skin/Geometry.h"
 #include "skin/PixelCopy.h"
 #include "skin/SkinData.h"
@@ -13,17 +14,6 @@ bool Skinned(const TClientBackgroundInput& in) { return in.Skin != nullptr && !i
 
 int PictureIndex(const TClientBackgroundInput& in) {
   return in.MdiClient ? in.Skin->mdibgpictureindex : in.Skin->bgpictureindex;
-}
-
-// Draws a picture at p, clipped; with a transparent colour its pixels of
-// that colour are left out.
-void DrawPicture(TBitmap& canvas, const TBitmap& picture, TPoint p, bool transparent) {
-  const TColor key = picture.Pixel(0, picture.Height() - 1);
-  for (int y = 0; y < picture.Height(); ++y)
-    for (int x = 0; x < picture.Width(); ++x) {
-      const TColor c = picture.Pixel(x, y);
-      if (!transparent || c != key) canvas.SetPixel(p.x + x, p.y + y, c);
-    }
 }
 
 }  // namespace
@@ -66,10 +56,15 @@ TBitmap PaintClientBackground(const TClientBackgroundInput& in, int width, int h
     const int tw = tile.Width(), th = tile.Height();
     const TRect whole{0, 0, tw, th};
     for (int i = 0; i <= width / tw; ++i)
-      for (int j = 0; j <= height / th; ++j) CopyRect(canvas, TRect{i * tw, j * th, i * tw + tw, j * th + th}, tile, whole);
+      for (int j = 0; j <= height / th; ++j)
+        CopyRect(canvas, TRect{i * tw, j * th, i * tw + tw, j * th + th}, tile, whole);
   }
-  if (logo && in.Logo != nullptr && !in.Logo->Empty())
-    DrawPicture(canvas, *in.Logo, LogoPlace(width, height, *in.Logo), in.LogoTransparent);
+  if (logo && in.Logo != nullptr && !in.Logo->Empty()) {
+    // A transparent logo leaves out the colour of its bottom-left pixel.
+    std::optional<TColor> key;
+    if (in.LogoTransparent) key = in.Logo->Pixel(0, in.Logo->Height() - 1);
+    DrawPicture(canvas, *in.Logo, LogoPlace(width, height, *in.Logo), TRect{}, key);
+  }
   return canvas;
 }
 

@@ -18,21 +18,16 @@ int CutTo(int value, int limit) { return limit != 0 && limit < value ? limit : v
 }  // namespace
 
 TRect SkinnedClientRect(const TRect& window, const TFrameSkinGeometry& s) {
-  TRect r = window;
-  r.left += s.ClientRect.left;
-  r.top += s.ClientRect.top;
-  r.right += s.ClientRect.right - s.PW;
-  r.bottom += s.ClientRect.bottom - s.PH;
-  return Clamped(r);
+  return Clamped(TRect{Clamp32(int64_t{window.left} + s.ClientRect.left),
+                       Clamp32(int64_t{window.top} + s.ClientRect.top),
+                       Clamp32(int64_t{window.right} + s.ClientRect.right - s.PW),
+                       Clamp32(int64_t{window.bottom} + s.ClientRect.bottom - s.PH)});
 }
 
 TRect PlainClientRect(const TRect& window, bool toolWindow) {
-  TRect r = window;
-  r.left += kPlainBorder;
-  r.top += PlainCaptionHeight(toolWindow) + kPlainBorder;
-  r.right -= kPlainBorder;
-  r.bottom -= kPlainBorder;
-  return Clamped(r);
+  return Clamped(TRect{Clamp32(int64_t{window.left} + kPlainBorder),
+                       Clamp32(int64_t{window.top} + PlainCaptionHeight(toolWindow) + kPlainBorder),
+                       Clamp32(int64_t{window.right} - kPlainBorder), Clamp32(int64_t{window.bottom} - kPlainBorder)});
 }
 
 TFrameSizeLimits SkinnedSizeLimits(const TFrameSkinGeometry& s) {
@@ -49,7 +44,7 @@ TPoint MinimumFrameSize(const TFrameSizeLimits& l) {
   TPoint m;
   if (l.Skinned) {
     m.x = l.MinWidth > l.PW && !l.Minimized ? l.MinWidth : l.PW;
-    const int frameOnly = l.PH - l.SkinClientHeight;
+    const int frameOnly = Clamp32(int64_t{l.PH} - l.SkinClientHeight);
     m.y = frameOnly >= l.MinHeight || folded ? frameOnly : l.MinHeight;
   } else {
     m.x = l.MinWidth > 0 ? l.MinWidth : 120;

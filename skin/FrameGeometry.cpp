@@ -1,16 +1,23 @@
 // Placing the skin's frame values on the window and the corner-zone rule.
 #include "skin/FrameGeometry.h"
 
+#include <algorithm>
+
 #include "skin/Geometry.h"
 #include "skin/SkinData.h"
 
 namespace tavo::skin {
 
 namespace {
-TPoint Moved(TPoint p, int dx, int dy) { return TPoint{p.x + dx, p.y + dy}; }
-TRect Moved(const TRect& r, int dx, int dy) { return TRect{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
-TRect Grown(const TRect& r, int dx, int dy) { return TRect{r.left, r.top, r.right + dx, r.bottom + dy}; }
+int32_t Add(int32_t a, int64_t b) { return Clamp32(a + b); }
+TPoint Moved(TPoint p, int dx, int dy) { return TPoint{Add(p.x, dx), Add(p.y, dy)}; }
+TRect Moved(const TRect& r, int dx, int dy) {
+  return TRect{Add(r.left, dx), Add(r.top, dy), Add(r.right, dx), Add(r.bottom, dy)};
+}
+TRect Grown(const TRect& r, int dx, int dy) { return TRect{r.left, r.top, Add(r.right, dx), Add(r.bottom, dy)}; }
 }  // namespace
+
+int32_t Clamp32(int64_t value) { return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX)); }
 
 TFrameSkinGeometry FrameSkinGeometryOf(const TSkinData& skin) {
   TFrameSkinGeometry g;
@@ -35,22 +42,17 @@ TFrameSkinGeometry FrameSkinGeometryOf(const TSkinData& skin) {
 
 TPlacedFrameGeometry ComputePlacedGeometry(const TFrameSkinGeometry& s, int frameWidth, int frameHeight) {
   TPlacedFrameGeometry p;
+  static_cast<TFrameGeometryValues&>(p) = s;  // offset, side and left-top points stay
   p.FrameWidth = frameWidth;
   p.FrameHeight = frameHeight;
-  p.dx = frameWidth - s.PW;
-  p.dy = frameHeight - s.PH;
-  p.LeftTop = s.LeftTop;
+  p.dx = Clamp32(int64_t{frameWidth} - s.PW);
+  p.dy = Clamp32(int64_t{frameHeight} - s.PH);
   p.RightTop = Moved(s.RightTop, p.dx, 0);
   p.LeftBottom = Moved(s.LeftBottom, 0, p.dy);
   p.RightBottom = Moved(s.RightBottom, p.dx, p.dy);
   p.ClientRect = Grown(s.ClientRect, p.dx, p.dy);
-  p.CaptionRect = s.CaptionRect;
-  if (!IsNullRect(s.CaptionRect)) p.CaptionRect.right += p.dx;
-  p.ButtonsRect = s.ButtonsRect;
+  if (!IsNullRect(s.CaptionRect)) p.CaptionRect.right = Add(s.CaptionRect.right, p.dx);
   if (!IsNullRect(s.ButtonsRect) && s.ButtonsRect.left > s.PW / 2) p.ButtonsRect = Moved(s.ButtonsRect, p.dx, 0);
-  p.ButtonsOffset = s.ButtonsOffset;
-  p.ButtonsInLeft = s.ButtonsInLeft;
-  p.HitTestLeftTop = s.HitTestLeftTop;
   p.HitTestRightTop = Moved(s.HitTestRightTop, p.dx, 0);
   p.HitTestLeftBottom = Moved(s.HitTestLeftBottom, 0, p.dy);
   p.HitTestRightBottom = Moved(s.HitTestRightBottom, p.dx, p.dy);
@@ -60,14 +62,10 @@ TPlacedFrameGeometry ComputePlacedGeometry(const TFrameSkinGeometry& s, int fram
 
 TRect CornerZoneRect(const TFrameSkinGeometry& s, TCornerZone zone) {
   switch (zone) {
-    case TCornerZone::czLeftTop:
-      return TRect{0, 0, s.LeftTop.x, s.LeftTop.y};
-    case TCornerZone::czRightTop:
-      return TRect{s.RightTop.x, 0, s.PW, s.RightTop.y};
-    case TCornerZone::czLeftBottom:
-      return TRect{0, s.LeftBottom.y, s.LeftBottom.x, s.PH};
-    case TCornerZone::czRightBottom:
-      return TRect{s.RightBottom.x, s.RightBottom.y, s.PW, s.PH};
+    case TCornerZone::czLeftTop: return TRect{0, 0, s.LeftTop.x, s.LeftTop.y};
+    case TCornerZone::czRightTop: return TRect{s.RightTop.x, 0, s.PW, s.RightTop.y};
+    case TCornerZone::czLeftBottom: return TRect{0, s.LeftBottom.y, s.LeftBottom.x, s.PH};
+    case TCornerZone::czRightBottom: return TRect{s.RightBottom.x, s.RightBottom.y, s.PW, s.PH};
   }
   return EmptyRect();
 }

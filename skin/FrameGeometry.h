@@ -4,12 +4,19 @@
 // with. Portable; the Win32 frame feeds it the window size.
 #pragma once
 
+#include <cstdint>
+
 #include "core/Rect.h"
 #include "skin/NinePart.h"
 
 namespace tavo::skin {
 
 class TSkinData;
+
+// A sum worked out in 64 bits and held to the 32-bit range: skin values
+// come from text and may be anything, and frame arithmetic must not
+// overflow on them.
+int32_t Clamp32(int64_t value);
 
 // Caption height and caption-button size of the plain frame (tool-window
 // border styles draw a smaller caption).
@@ -18,10 +25,8 @@ constexpr int PlainButtonSize(bool toolWindow) { return toolWindow ? 13 : 17; }
 // Width of the plain frame's border on every side.
 constexpr int kPlainBorder = 3;
 
-// The frame values of a skin, in picture coordinates, with the main
-// picture's size PW x PH.
-struct TFrameSkinGeometry {
-  int PW = 0, PH = 0;
+// The frame values, as the skin gives them or placed on a window.
+struct TFrameGeometryValues {
   TPoint LeftTop, RightTop, LeftBottom, RightBottom;
   TRect ClientRect, CaptionRect, ButtonsRect, MaskRect;
   int ButtonsOffset = 0;
@@ -29,19 +34,20 @@ struct TFrameSkinGeometry {
   TPoint HitTestLeftTop, HitTestRightTop, HitTestLeftBottom, HitTestRightBottom;
 };
 
+// The frame values of a skin, in picture coordinates, with the main
+// picture's size PW x PH.
+struct TFrameSkinGeometry : TFrameGeometryValues {
+  int PW = 0, PH = 0;
+};
+
 // Copies the frame values of a loaded skin (maskrectarea becomes MaskRect).
 TFrameSkinGeometry FrameSkinGeometryOf(const TSkinData& skin);
 
 // The skin's values placed on a frame FrameWidth x FrameHeight, in window
 // coordinates; dx and dy are the frame's size minus the picture's.
-struct TPlacedFrameGeometry {
+struct TPlacedFrameGeometry : TFrameGeometryValues {
   int FrameWidth = 0, FrameHeight = 0;
   int dx = 0, dy = 0;
-  TPoint LeftTop, RightTop, LeftBottom, RightBottom;
-  TRect ClientRect, CaptionRect, ButtonsRect, MaskRect;
-  int ButtonsOffset = 0;
-  bool ButtonsInLeft = false;
-  TPoint HitTestLeftTop, HitTestRightTop, HitTestLeftBottom, HitTestRightBottom;
 };
 
 // Right points move by dx, bottom points by dy, the client and mask

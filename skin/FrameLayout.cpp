@@ -65,17 +65,17 @@ void LayoutObjects(std::vector<TFrameLayoutItem>& items, const TFrameSkinGeometr
     int x = area.right;
     for (TFrameLayoutItem* item : RowOrder(items)) {
       const TPoint size = SizeOf(*item, icon);
-      item->ObjectRect = TRect{x - size.x, y, x, y + size.y};
-      x -= size.x + offset;
+      item->ObjectRect = TRect{Clamp32(int64_t{x} - size.x), y, x, Clamp32(int64_t{y} + size.y)};
+      x = Clamp32(int64_t{x} - size.x - offset);
     }
-    if (!inButtons && captionObject) captionObject->ObjectRect.right = x + offset;
+    if (!inButtons && captionObject) captionObject->ObjectRect.right = Clamp32(int64_t{x} + offset);
     if (sysMenu) {
       const TPoint size = SizeOf(*sysMenu, icon);
       x = caption.left;
-      const int top = caption.top + RectHeight(caption) / 2 - size.y / 2;
-      sysMenu->ObjectRect = TRect{x, top, x + size.x, top + size.y};
-      x += size.x + offset;
-      if (captionObject) captionObject->ObjectRect.left = x - offset;
+      const int top = Clamp32(int64_t{caption.top} + RectHeight(caption) / 2 - size.y / 2);
+      sysMenu->ObjectRect = TRect{x, top, Clamp32(int64_t{x} + size.x), Clamp32(int64_t{top} + size.y)};
+      x = Clamp32(int64_t{x} + size.x + offset);
+      if (captionObject) captionObject->ObjectRect.left = Clamp32(int64_t{x} - offset);
     }
     return;
   }
@@ -83,13 +83,13 @@ void LayoutObjects(std::vector<TFrameLayoutItem>& items, const TFrameSkinGeometr
   int x = area.left;
   auto place = [&](TFrameLayoutItem& item) {
     const TPoint size = SizeOf(item, icon);
-    item.ObjectRect = TRect{x, y, x + size.x, y + size.y};
-    x += size.x + offset;
+    item.ObjectRect = TRect{x, y, Clamp32(int64_t{x} + size.x), Clamp32(int64_t{y} + size.y)};
+    x = Clamp32(int64_t{x} + size.x + offset);
   };
   for (TFrameLayoutItem* item : RowOrder(items)) place(*item);
   if (!inButtons) {
     if (sysMenu) place(*sysMenu);
-    if (captionObject) captionObject->ObjectRect.left = x + offset;
+    if (captionObject) captionObject->ObjectRect.left = Clamp32(int64_t{x} + offset);
   }
 }
 

@@ -10,27 +10,30 @@ namespace tavo::skin {
 
 namespace {
 
-// Draws a picture onto canvas with its top-left corner at p, clipped.
-void DrawAt(TBitmap& canvas, const TBitmap& picture, TPoint p, const TRect& excluded) {
+TRect MovedUp(const TRect& r, int by) {
+  return TRect{r.left, Clamp32(int64_t{r.top} - by), r.right, Clamp32(int64_t{r.bottom} - by)};
+}
+
+}  // namespace
+
+void DrawPicture(TBitmap& canvas, const TBitmap& picture, TPoint at, const TRect& excluded,
+                 std::optional<TColor> transparent) {
   if (picture.Empty()) return;
   TBitmap storage;
   const TBitmap& src = As24Bit(picture, storage);
   const bool exclude = !IsNullRect(excluded);
   for (int y = 0; y < src.Height(); ++y) {
-    const int wy = p.y + y;
+    const int wy = at.y + y;
     if (wy < 0 || wy >= canvas.Height()) continue;
     for (int x = 0; x < src.Width(); ++x) {
-      const int wx = p.x + x;
+      const int wx = at.x + x;
       if (wx < 0 || wx >= canvas.Width()) continue;
       if (exclude && PtInRect(excluded, TPoint{wx, wy})) continue;
-      canvas.SetPixel(wx, wy, src.Pixel(x, y));
+      const TColor c = src.Pixel(x, y);
+      if (!transparent || c != *transparent) canvas.SetPixel(wx, wy, c);
     }
   }
 }
-
-TRect MovedUp(const TRect& r, int by) { return TRect{r.left, r.top - by, r.right, r.bottom - by}; }
-
-}  // namespace
 
 TFramePieces FramePiecesOf(const TSkinData& skin, const TPlacedFrameGeometry& placed, bool formActive) {
   const TBitmap& picture = !formActive && !skin.InActivePicture.Empty() ? skin.InActivePicture : skin.Picture;
@@ -79,11 +82,21 @@ TComposedFrame ComposeSkinnedFrame(const TSkinnedFrameInput& in, const std::vect
 TBitmap PaintComposedFrame(const TComposedFrame& f, const TBitmap& background) {
   TBitmap window = background.To24Bit();
   if (!f.Painted) return window;
-  DrawAt(window, f.Pieces.Top, f.TopAt, f.ExcludedClient);
-  DrawAt(window, f.Pieces.Left, f.LeftAt, f.ExcludedClient);
-  DrawAt(window, f.Pieces.Right, f.RightAt, f.ExcludedClient);
-  DrawAt(window, f.Pieces.Bottom, f.BottomAt, f.ExcludedClient);
+  DrawPicture(window, f.Pieces.Top, f.TopAt, f.ExcludedClient);
+  DrawPicture(window, f.Pieces.Left, f.LeftAt, f.ExcludedClient);
+  DrawPicture(window, f.Pieces.Right, f.RightAt, f.ExcludedClient);
+  DrawPicture(window, f.Pieces.Bottom, f.BottomAt, f.ExcludedClient);
   return window;
+}
+
+TBitmap RedrawObjectPicture(const TPaintedObject& object, const TBitmap& window) {
+  const TRect& r = object.ObjectRect;
+  TBitmap picture = NewPicture(RectWidth(r), RectHeight(r));
+  if (picture.Empty()) return picture;
+  TBitmap storage;
+  CopyRect(picture, TRect{0, 0, picture.Width(), picture.Height()}, As24Bit(window, storage), r);
+  if (object.Draw) object.Draw(picture, TRect{0, 0, picture.Width(), picture.Height()}, true);
+  return picture;
 }
 
 }  // namespace tavo::skin

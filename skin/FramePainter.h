@@ -6,6 +6,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "core/Rect.h"
@@ -24,6 +25,12 @@ struct TPaintedObject {
   TRect ObjectRect;
   std::function<void(TBitmap& canvas, const TRect& at, bool fullRedraw)> Draw;
 };
+
+// Draws picture onto canvas with its top-left corner at `at`, clipped to
+// the canvas, leaving out the pixels inside excluded (when not empty) and,
+// given a transparent colour, the pixels of that colour.
+void DrawPicture(TBitmap& canvas, const TBitmap& picture, TPoint at, const TRect& excluded = TRect{},
+                 std::optional<TColor> transparent = std::nullopt);
 
 // The frame as composed for one non-client paint.
 struct TComposedFrame {
@@ -69,5 +76,10 @@ TComposedFrame ComposeSkinnedFrame(const TSkinnedFrameInput& input, const std::v
 // at its place, clipped to the window, the excluded client rectangle left
 // as it was. Nothing changes when the composition was not painted.
 TBitmap PaintComposedFrame(const TComposedFrame& frame, const TBitmap& background);
+
+// The picture RedrawObject puts on the window at the object's rectangle:
+// the window's pixels there (window as PaintComposedFrame made it) with the
+// object drawn over them with full redraw. Empty for an empty rectangle.
+TBitmap RedrawObjectPicture(const TPaintedObject& object, const TBitmap& window);
 
 }  // namespace tavo::skin

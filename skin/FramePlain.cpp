@@ -53,21 +53,19 @@ TBitmap PaintPlainCaption(const TPlainFrameInput& in, TFrameTextPainter& text,
   }
 
   for (const TPaintedObject& object : objects)
-    if (object.Visible && object.Draw) object.Draw(caption, MovedBy(object.ObjectRect, -kPlainBorder, -kPlainBorder), true);
+    if (object.Visible && object.Draw)
+      object.Draw(caption, MovedBy(object.ObjectRect, -kPlainBorder, -kPlainBorder), true);
   return caption;
 }
 
-TBitmap PaintPlainFrame(const TPlainFrameInput& in, TFrameTextPainter& text,
-                        const std::vector<TPaintedObject>& objects, const TBitmap& background) {
+TBitmap PaintPlainFrame(const TPlainFrameInput& in, TFrameTextPainter& text, const std::vector<TPaintedObject>& objects,
+                        const TBitmap& background) {
   TBitmap window = background.To24Bit();
   const int fw = in.FrameWidth, fh = in.FrameHeight;
   const int h = PlainCaptionHeight(in.ToolWindow);
   const TRect client{kPlainBorder, h + kPlainBorder, fw - kPlainBorder, fh - kPlainBorder};
   const TBitmap caption = PaintPlainCaption(in, text, objects);
-  for (int y = 0; y < caption.Height(); ++y)
-    for (int x = 0; x < caption.Width(); ++x)
-      if (!PtInRect(client, TPoint{x + kPlainBorder, y + kPlainBorder}))
-        window.SetPixel(x + kPlainBorder, y + kPlainBorder, caption.Pixel(x, y));
+  DrawPicture(window, caption, TPoint{kPlainBorder, kPlainBorder}, client);
   const TFrameSystemColors& c = in.Colors;
   Ring(window, TRect{0, 0, fw, fh}, c.Light3D, c.DkShadow3D, client);
   Ring(window, TRect{1, 1, fw - 1, fh - 1}, c.BtnHighlight, c.BtnShadow, client);

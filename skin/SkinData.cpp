@@ -174,10 +174,10 @@ void TSkinData::FormInfoFields(TSkinFieldVisitor& v) {
 }
 
 void TSkinData::ReadRecordList(const TSkinIni& ini, const char* section, bool objects) {
-  // Entries past the section's own lines would all be empty and skipped:
-  // stop there, so a damaged count cannot keep us counting for seconds.
-  const int64_t count =
-      std::min<int64_t>(ini.ReadInteger(section, "count", 0), static_cast<int64_t>(ini.SectionSize(section)));
+  // Entries past the largest index present would all be empty and skipped:
+  // stop there, so a damaged count cannot keep us counting for seconds,
+  // while a sparse list (count=100 with only 99=) keeps its last entry.
+  const int64_t count = std::min<int64_t>(ini.ReadInteger(section, "count", 0), ini.LargestIndexKey(section) + 1);
   for (int32_t i = 0; i < count; ++i) {
     const std::string entry = ini.ReadString(section, std::to_string(i), "");
     const size_t colon = entry.find(':');

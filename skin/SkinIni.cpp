@@ -215,6 +215,27 @@ size_t TSkinIni::SectionSize(std::string_view section) const {
   return s == nullptr ? 0 : s->entries.size();
 }
 
+int64_t TSkinIni::LargestIndexKey(std::string_view section) const {
+  const TSection* s = FindSection(section);
+  if (s == nullptr) return -1;
+  int64_t largest = -1;
+  for (const TEntry& e : s->entries) {
+    const std::string& k = e.key;
+    if (k.empty() || k.size() > 10 || (k.size() > 1 && k[0] == '0')) continue;
+    int64_t v = 0;
+    bool digits = true;
+    for (char c : k) {
+      if (c < '0' || c > '9') {
+        digits = false;
+        break;
+      }
+      v = v * 10 + (c - '0');
+    }
+    if (digits && v <= INT32_MAX && v > largest) largest = v;
+  }
+  return largest;
+}
+
 void TSkinIni::WriteInteger(std::string_view section, std::string_view key, int32_t value) {
   WriteString(section, key, std::to_string(value));
 }
@@ -323,10 +344,10 @@ TStdCommand ReadCommand(const TSkinIni& ini, std::string_view section, std::stri
 void ReadList(const TSkinIni& ini, std::string_view section, std::string_view key, std::vector<std::string>& list) {
   list.clear();
   const int32_t count = ini.ReadInteger(section, std::string(key) + "count", 0);
-  // A list cannot hold more texts than its section has lines: a count
-  // beyond that is damaged, and honouring it would build millions of empty
-  // entries.
-  const int64_t limit = std::min<int64_t>(count, static_cast<int64_t>(ini.SectionSize(section)));
+  // Entries after the largest index present would all be empty: stop there,
+  // so a damaged count cannot build millions of them, while a sparse list
+  // (count=100 with only 99=) keeps its last entry.
+  const int64_t limit = std::min<int64_t>(count, ini.LargestIndexKey(section) + 1);
   for (int32_t i = 0; i < limit; ++i) {
     list.push_back(ini.ReadString(section, std::to_string(i), ""));
   }

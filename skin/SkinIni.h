@@ -33,6 +33,9 @@ class TSkinIni {
   bool SectionExists(std::string_view section) const;
   // Number of lines in the section (0 when absent).
   size_t SectionSize(std::string_view section) const;
+  // The largest key of the section written as a list index (decimal
+  // digits, no leading zero, at most 2^31 - 1), or -1 when it has none.
+  int64_t LargestIndexKey(std::string_view section) const;
   // The value of a key, or nothing when the section or key is absent.
   std::optional<std::string> Find(std::string_view section, std::string_view key) const;
   bool ValueExists(std::string_view section, std::string_view key) const { return Find(section, key).has_value(); }
@@ -89,8 +92,9 @@ TAlignment ReadAlignment(const TSkinIni& ini, std::string_view section, std::str
 TMorphKind ReadMorphKind(const TSkinIni& ini, std::string_view section, std::string_view key);
 TInactiveEffect ReadInactiveEffect(const TSkinIni& ini, std::string_view section, std::string_view key);
 TStdCommand ReadCommand(const TSkinIni& ini, std::string_view section, std::string_view key);
-// Reads key + "count", then the keys "0" to count-1 (never more keys than
-// the section has lines).
+// Reads key + "count", then the keys "0" to count-1, stopping after the
+// largest index key the section holds: a sparse list keeps its high
+// entries, and a damaged count builds no endless run of empty texts.
 void ReadList(const TSkinIni& ini, std::string_view section, std::string_view key, std::vector<std::string>& list);
 
 // Writers in the conventional forms, for SaveToIni.

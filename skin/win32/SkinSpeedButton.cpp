@@ -110,6 +110,11 @@ void TSkinSpeedButton::LookupSkin() {
   }
 }
 
+void TSkinSpeedButton::DropSkin() {
+  TGraphicSkinCustomControl::DropSkin();
+  skin_ = TSpeedButtonSkin{};
+}
+
 void TSkinSpeedButton::RefreshSkin() {
   StopMorphTimer();
   TGraphicSkinCustomControl::RefreshSkin();

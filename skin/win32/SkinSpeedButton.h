@@ -70,6 +70,9 @@ class TSkinSpeedButton : public TGraphicSkinCustomControl {
 
   void LookupSkin() override;
   void RefreshSkin() override;
+  // Before the skin is cleared: also forgets the faces' picture, which the
+  // skin data is about to free, so a draw before the next paint reads none.
+  void DropSkin() override;
   void DrawPlainImage(TBitmap& bitmap) override;
   void DrawSkinImage(TBitmap& bitmap) override;
   // One face of the skin: the state rectangle's picture with glyph and

@@ -1,5 +1,7 @@
 // skinc: the skin compiler. "build" turns a skin INI file and the BMP
-// pictures beside it into a compressed skin file; "import" reads a compressed
+// pictures beside it into a compressed skin file, its container carrying the
+// builder's version 3 or, asked for, version 1 (the layout is the same; our
+// shipped skins carry 1); "import" reads a compressed
 // skin file and writes its zlib stream as a form stores it; "dump" shows what
 // a compressed skin file or a bare zlib stream holds.
 #include <cstdio>
@@ -22,7 +24,7 @@ namespace {
 constexpr uint8_t kZlibFirstByte = 0x78;  // deflate with a 32 KB window
 
 int Usage() {
-  std::cerr << "usage: skinc build <skin.ini> <out.skn>\n"
+  std::cerr << "usage: skinc build [--container-version 1|3] <skin.ini> <out.skn>\n"
                "       skinc import <in.skn> <out.zlib>\n"
                "       skinc dump <in.skn|in.zlib> [--extract <dir>]\n";
   return 2;
@@ -123,20 +125,38 @@ int Dump(const std::string& path, const std::string& extractDir) {
   return 0;
 }
 
+// Rewrites the version field at the start of the inflated container.
+// Versions 1 and 3 share one layout; 2 would need two extra pictures.
+void SetContainerVersion(TCompressedStoredSkin& stored, int32_t version) {
+  std::vector<uint8_t> container = InflateAll(stored.CompressedData);
+  if (container.size() < 4) throw ESkinException("skinc: the built container is too short");
+  for (int i = 0; i < 4; ++i) container[static_cast<size_t>(i)] = static_cast<uint8_t>(static_cast<uint32_t>(version) >> (8 * i));
+  stored.CompressedData = DeflateAll(container, TCompressionLevel::clMax);
+}
+
+int Build(const std::string& ini, const std::string& out, int32_t version) {
+  TCompressedStoredSkin stored;
+  if (!stored.BuildFromSkinFile(ini)) {
+    std::cerr << "skinc: " << ini << " lacks one of [VERSION], [PICTURES], [FORMINFO], [SKINOBJECTS], [SKINCONTROLS]\n";
+    return 1;
+  }
+  if (version != 3) SetContainerVersion(stored, version);
+  WriteFile(out, stored.ExportCompressedData());
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   try {
-    if (args.size() == 3 && args[0] == "build") {
-      TCompressedStoredSkin stored;
-      if (!stored.BuildFromSkinFile(args[1])) {
-        std::cerr << "skinc: " << args[1]
-                  << " lacks one of [VERSION], [PICTURES], [FORMINFO], [SKINOBJECTS], [SKINCONTROLS]\n";
-        return 1;
+    if (args.size() == 3 && args[0] == "build") return Build(args[1], args[2], 3);
+    if (args.size() == 5 && args[0] == "build" && args[1] == "--container-version") {
+      if (args[2] != "1" && args[2] != "3") {
+        std::cerr << "skinc: container version " << args[2] << " cannot be built; use 1 or 3\n";
+        return 2;
       }
-      WriteFile(args[2], stored.ExportCompressedData());
-      return 0;
+      return Build(args[3], args[4], args[2] == "1" ? 1 : 3);
     }
     if (args.size() == 3 && args[0] == "import") {
       TCompressedStoredSkin stored;

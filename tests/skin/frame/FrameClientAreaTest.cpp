@@ -26,7 +26,7 @@ TEST(FrameClientArea, PlainBorderAndCaption) {
   EXPECT_EQ(PlainClientRect({0, 0, 200, 100}, false), (TRect{3, 22, 197, 97}));
   EXPECT_EQ(PlainClientRect({0, 0, 200, 100}, true), (TRect{3, 18, 197, 97}));
   EXPECT_EQ(PlainClientRect({10, 20, 30, 40}, false), (TRect{13, 42, 27, 42}));  // bottom 37 < top 42
-  EXPECT_EQ(PlainClientRect({0, 0, 4, 60}, true), (TRect{3, 18, 3, 57}));         // right 1 < left 3
+  EXPECT_EQ(PlainClientRect({0, 0, 4, 60}, true), (TRect{3, 18, 3, 57}));        // right 1 < left 3
 }
 
 TFrameSizeLimits LumenLimits() {
@@ -107,9 +107,31 @@ TEST(ApplySkinSizes, RolledUpAndMinimizedFoldToTheMinimum) {
   using V = std::vector<TPoint>;
   EXPECT_EQ(ApplySkinSizeSteps({563, 262}, min, true, false), (V{{562, 262}, {563, 262}, {563, 55}}));
   EXPECT_EQ(ApplySkinSizeSteps({563, 55}, min, true, false), (V{{562, 55}, {563, 55}}));
-  EXPECT_EQ(ApplySkinSizeSteps({563, 262}, min, false, true),
-            (V{{562, 262}, {563, 262}, {563, 55}, {277, 55}}));
+  EXPECT_EQ(ApplySkinSizeSteps({563, 262}, min, false, true), (V{{562, 262}, {563, 262}, {563, 55}, {277, 55}}));
   EXPECT_EQ(ApplySkinSizeSteps({100, 30}, min, false, true), (V{{277, 55}}));
+}
+
+}  // namespace
+}  // namespace tavo::skin
+
+namespace tavo::skin {
+namespace {
+
+TEST(FrameClientArea, ExtremeValuesSaturate) {
+  TFrameSkinGeometry s;
+  s.PW = 10;
+  s.PH = 10;
+  s.ClientRect = {INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX};
+  EXPECT_EQ(SkinnedClientRect({0, 0, INT32_MAX, INT32_MAX}, s), (TRect{INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX}));
+  s.ClientRect = {INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN};
+  EXPECT_EQ(SkinnedClientRect({INT32_MIN, INT32_MIN, 0, 0}, s), (TRect{INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN}));
+  EXPECT_EQ(PlainClientRect({INT32_MAX - 1, INT32_MAX - 1, INT32_MAX, INT32_MAX}, false),
+            (TRect{INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX}));
+  TFrameSizeLimits l;
+  l.Skinned = true;
+  l.PH = INT32_MIN;
+  l.SkinClientHeight = INT32_MAX;
+  EXPECT_EQ(MinimumFrameSize(l).y, 0);  // the saturated INT32_MIN is below MinHeight 0
 }
 
 }  // namespace

@@ -3,8 +3,8 @@
 // of the corner-zone table. Expected figures are worked out by hand.
 #include <gtest/gtest.h>
 
-#include "skin/frame/FrameTestSkins.h"
 #include "skin/FrameGeometry.h"
+#include "skin/frame/FrameTestSkins.h"
 
 namespace tavo::skin {
 namespace {
@@ -69,7 +69,7 @@ TEST(FramePlacedGeometry, CaptionAndButtonsRectangles) {
   s.CaptionRect = {10, 5, 60, 15};
   s.ButtonsRect = {51, 4, 90, 16};
   TPlacedFrameGeometry p = ComputePlacedGeometry(s, 130, 90);
-  EXPECT_EQ(p.CaptionRect, (TRect{10, 5, 90, 15}));  // widens with the window
+  EXPECT_EQ(p.CaptionRect, (TRect{10, 5, 90, 15}));   // widens with the window
   EXPECT_EQ(p.ButtonsRect, (TRect{81, 4, 120, 16}));  // right half: moves along
 
   s.ButtonsRect = {50, 4, 90, 16};  // left not beyond PW / 2: stays
@@ -166,6 +166,41 @@ TEST(FramePlacedGeometry, NinePartInputsOfPiecesAndStrips) {
   EXPECT_EQ(strips.C, (TRect{9, 17, 273, 112}));
   EXPECT_EQ(strips.NC, (TRect{9, 17, 559, 258}));
   EXPECT_EQ(strips.NLB, (TPoint{111, 253}));
+}
+
+}  // namespace
+}  // namespace tavo::skin
+
+namespace tavo::skin {
+namespace {
+
+// Skin values come from text: the largest ones must saturate, not overflow
+// (an overflow would stop this sanitized build).
+TEST(FramePlacedGeometry, ExtremeSkinValuesSaturate) {
+  constexpr int32_t kMax = INT32_MAX, kMin = INT32_MIN;
+  TFrameSkinGeometry s;
+  s.PW = 10;
+  s.PH = 10;
+  s.RightTop = {kMax, kMin};
+  s.RightBottom = {kMax, kMax};
+  s.LeftBottom = {kMin, kMax};
+  s.ClientRect = {0, 0, kMax, kMax};
+  s.CaptionRect = {kMin, 0, kMax, 5};
+  s.ButtonsRect = {kMax - 10, 0, kMax, 5};
+  s.ButtonsOffset = kMax;
+  s.MaskRect = {0, 0, kMax, kMax};
+  TPlacedFrameGeometry p = ComputePlacedGeometry(s, kMax, kMax);
+  EXPECT_EQ(p.dx, kMax - 10);
+  EXPECT_EQ(p.RightTop, (TPoint{kMax, kMin}));
+  EXPECT_EQ(p.RightBottom, (TPoint{kMax, kMax}));
+  EXPECT_EQ(p.ClientRect, (TRect{0, 0, kMax, kMax}));
+  EXPECT_EQ(p.ButtonsRect, (TRect{kMax, 0, kMax, 5}));
+  p = ComputePlacedGeometry(s, kMin, kMin);
+  EXPECT_EQ(p.dx, kMin);  // kMin - 10 held at kMin
+  EXPECT_EQ(p.dy, kMin);
+  EXPECT_EQ(p.LeftBottom, (TPoint{kMin, -1}));  // kMax + kMin
+  EXPECT_EQ(p.RightTop, (TPoint{-1, kMin}));
+  EXPECT_EQ(PlaceByCornerZones(s, {kMax - 5, 0, kMax, kMax}, kMax, kMax).right, kMax);
 }
 
 }  // namespace

@@ -43,17 +43,17 @@ struct TRowCase {
     skin.CaptionRect = {20, 2, 110, 22};  // placed: (20, 2, 170, 22)
     skin.ButtonsOffset = 2;
     items = {
-        Item(okCaption, false, {40, 5, 160, 25}),         // 0: placed (40, 5, 220, 25)
-        Item(okStdButton, true, {0, 0, 10, 12}),          // 1: default command
+        Item(okCaption, false, {40, 5, 160, 25}),  // 0: placed (40, 5, 220, 25)
+        Item(okStdButton, true, {0, 0, 10, 12}),   // 1: default command
         Item(okStdButton, true, {0, 0, 14, 14}, cmMinimize),
         Item(okStdButton, true, {0, 0, 16, 16}, cmClose),  // 3
         Item(okAnimate, true, {0, 0, 12, 10}, cmMaximize),
-        Item(okStdButton, true, {0, 0, 18, 18}, cmSysMenu),             // 5
-        Item(okStdButton, true, {0, 0, 16, 16}, cmClose),               // 6: a second close
+        Item(okStdButton, true, {0, 0, 18, 18}, cmSysMenu),              // 5
+        Item(okStdButton, true, {0, 0, 16, 16}, cmClose),                // 6: a second close
         Item(okStdButton, true, {0, 0, 9, 9}, cmMinimizeToTray, false),  // 7: hidden
-        Item(okUser, true, {0, 0, 30, 30}),                             // 8: users take no part
-        Item(okStdButton, true, {0, 0, 8, 8}),                          // 9: default command
-        Item(okStdButton, false, {160, 5, 180, 25}, cmClose),           // 10: cut from the frame
+        Item(okUser, true, {0, 0, 30, 30}),                              // 8: users take no part
+        Item(okStdButton, true, {0, 0, 8, 8}),                           // 9: default command
+        Item(okStdButton, false, {160, 5, 180, 25}, cmClose),            // 10: cut from the frame
     };
   }
 
@@ -135,6 +135,19 @@ TEST(FrameLayout, WithoutRowRectanglesOnlyTheCornerZones) {
   EXPECT_EQ(r[0].ObjectRect, (TRect{40, 5, 220, 25}));
   EXPECT_EQ(r[10].ObjectRect, (TRect{220, 5, 240, 25}));
   for (int i = 1; i <= 9; ++i) EXPECT_EQ(r[i].ObjectRect, kUntouched) << i;
+}
+
+TEST(FrameLayout, ExtremeOffsetsSaturate) {
+  for (bool left : {false, true}) {
+    TRowCase c;
+    c.skin.ButtonsInLeft = left;
+    c.skin.ButtonsOffset = left ? INT32_MAX : INT32_MIN;
+    const auto& r = c.Layout();
+    // The first button keeps its place; every later one is pushed to the
+    // end of the coordinate range instead of wrapping round.
+    EXPECT_EQ(r[3].ObjectRect, left ? (TRect{20, 2, 36, 18}) : (TRect{154, 2, 170, 18}));
+    EXPECT_EQ(r[4].ObjectRect.left, left ? INT32_MAX : INT32_MAX - 12) << left;
+  }
 }
 
 std::vector<TFrameLayoutItem> DefaultButtons() {

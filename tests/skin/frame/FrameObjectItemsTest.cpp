@@ -107,6 +107,33 @@ TEST(LumenObjects, InactiveButtonsShowTheirInactiveCells) {
       ASSERT_EQ(c.Pieces.Top.Pixel(470 + x, 12 + y), sheet.Pixel(48 + x, 48 + y)) << x << "," << y;
 }
 
+TEST(LumenObjects, RedrawnAloneOverTheWindowsPixels) {
+  TLumenFrame f;
+  const TBitmap window = PaintComposedFrame(f.Compose(true), TBitmap(563, 262));
+  const std::vector<TPaintedObject> painted = PaintedObjectsOf(f.objects);
+  const TPaintedObject& close = painted[1];
+  ASSERT_EQ(close.ObjectRect, (TRect{526, 11, 550, 35}));
+  // At rest a full redraw copies the normal image from the frame picture.
+  TBitmap alone = RedrawObjectPicture(close, window);
+  ASSERT_EQ(alone.Width(), 24);
+  ASSERT_EQ(alone.Height(), 24);
+  const TBitmap& p = f.lumen.data.Picture;
+  for (int y = 0; y < 24; ++y)
+    for (int x = 0; x < 24; ++x) ASSERT_EQ(alone.Pixel(x, y), p.Pixel(240 + x, 11 + y)) << x << "," << y;
+  // Hovered, its active cell; the object keeps its rectangle.
+  f.Named("closebutton").Active = true;
+  f.Named("closebutton").MorphFactor = 1;
+  alone = RedrawObjectPicture(close, window);
+  const TBitmap& sheet = f.lumen.data.ActivePictures[0];
+  for (int y = 0; y < 24; ++y)
+    for (int x = 0; x < 24; ++x) ASSERT_EQ(alone.Pixel(x, y), sheet.Pixel(x, y)) << x << "," << y;
+  EXPECT_EQ(f.Named("closebutton").ObjectRect, (TRect{526, 11, 550, 35}));
+  // The caption writes its text over the window's own pixels.
+  const TBitmap caption = RedrawObjectPicture(painted[0], window);
+  EXPECT_EQ(caption.Width(), 376);
+  EXPECT_EQ(caption.Pixel(370, 1), window.Pixel(46 + 370, 16 + 1));
+}
+
 TEST(PlainDefaultButtons, LaidOutAndDrawnWithGlyphs) {
   TObjectTestHost host;
   TActiveObjectList objects = CreateDefaultButtons(host);
@@ -114,8 +141,8 @@ TEST(PlainDefaultButtons, LaidOutAndDrawnWithGlyphs) {
   const TRect caption = PlainLayout(objects, 200, false, {});
   EXPECT_EQ(caption, (TRect{20, 3, 112, 19}));
   EXPECT_EQ(objects[0]->ObjectRect, (TRect{180, 4, 197, 21}));  // close
-  EXPECT_EQ(objects[4]->ObjectRect, (TRect{3, 4, 20, 21}));      // system menu
-  EXPECT_EQ(objects[5]->ObjectRect, (TRect{112, 4, 129, 21}));   // minimize to tray
+  EXPECT_EQ(objects[4]->ObjectRect, (TRect{3, 4, 20, 21}));     // system menu
+  EXPECT_EQ(objects[5]->ObjectRect, (TRect{112, 4, 129, 21}));  // minimize to tray
 
   test::TFixedTextPainter text;
   TPlainFrameInput in;

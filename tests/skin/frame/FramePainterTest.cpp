@@ -133,16 +133,16 @@ TEST(FrameComposition, ObjectsGoIntoTheTopOrTheBottomPiece) {
   TSmallSkin skin;
   std::vector<TRect> seen;
   const TColor red = RGB(255, 0, 0), green = RGB(0, 255, 0), blue = RGB(0, 0, 255);
-  const TComposedFrame f = skin.Compose(true, {Filler({10, 2, 20, 8}, red, &seen),
-                                               Filler({30, 42, 40, 48}, green, &seen),
-                                               Filler({2, 15, 4, 25}, blue, &seen),  // left band
-                                               Filler({50, 2, 60, 8}, blue, &seen, false)});
+  const TComposedFrame f =
+      skin.Compose(true, {Filler({10, 2, 20, 8}, red, &seen), Filler({30, 42, 40, 48}, green, &seen),
+                          Filler({2, 15, 4, 25}, blue, &seen),  // left band
+                          Filler({50, 2, 60, 8}, blue, &seen, false)});
   ASSERT_TRUE(f.Painted);
   ASSERT_EQ(f.Pieces.Bottom.Height(), 10);
   EXPECT_EQ(f.BottomAt, (TPoint{0, 40}));
   ASSERT_EQ(seen.size(), 3u);
   EXPECT_EQ(seen[0], (TRect{10, 2, 20, 8}));
-  EXPECT_EQ(seen[1], (TRect{30, 2, 40, 8}));     // moved up by the client bottom, 40
+  EXPECT_EQ(seen[1], (TRect{30, 2, 40, 8}));    // moved up by the client bottom, 40
   EXPECT_EQ(seen[2], (TRect{2, -25, 4, -15}));  // above the bottom piece: clipped away
   EXPECT_EQ(f.Pieces.Top.Pixel(10, 2), red);
   EXPECT_EQ(f.Pieces.Top.Pixel(50, 2), CoordinateColor(30, 2, 1));  // the hidden object drew nothing

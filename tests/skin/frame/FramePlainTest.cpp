@@ -91,7 +91,9 @@ TEST(PlainCaption, ObjectsAreDrawnFullyAtTheirPlaceInTheStrip) {
   TFixedTextPainter text;
   std::vector<TRect> seen;
   std::vector<TPaintedObject> objects = {
-      {true, {180, 4, 197, 21}, [&](TBitmap& canvas, const TRect& at, bool full) {
+      {true,
+       {180, 4, 197, 21},
+       [&](TBitmap& canvas, const TRect& at, bool full) {
          EXPECT_TRUE(full);
          seen.push_back(at);
          FillRect(canvas, at, RGB(9, 9, 9));

@@ -78,8 +78,7 @@ TEST(LumenRegion, AtTheMinimumSize) {
   ASSERT_EQ(r.Region, TRegionChange::rcSet);
   // At the picture's width the top strip is the mask's top rows as they are.
   for (int y = 0; y < 17; ++y)
-    for (int x = 0; x < 277; ++x)
-      ASSERT_EQ(r.Shape.Contains(x, y), lumen.data.Mask.Pixel(x, y) == 0) << x << "," << y;
+    for (int x = 0; x < 277; ++x) ASSERT_EQ(r.Shape.Contains(x, y), lumen.data.Mask.Pixel(x, y) == 0) << x << "," << y;
   EXPECT_TRUE(r.Shape.Contains(9, 17));
   EXPECT_TRUE(r.Shape.Contains(272, 50));
 }

@@ -25,8 +25,7 @@ struct TLumen {
 inline TBitmap CoordinatePicture(int width, int height, uint8_t tag = 0) {
   TBitmap b(width, height);
   for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x)
-      b.SetPixel(x, y, RGB(static_cast<uint8_t>(x), static_cast<uint8_t>(y), tag));
+    for (int x = 0; x < width; ++x) b.SetPixel(x, y, RGB(static_cast<uint8_t>(x), static_cast<uint8_t>(y), tag));
   return b;
 }
 
