@@ -44,8 +44,10 @@ std::vector<uint8_t> TMenuEngine::AlphaSteps() const {
 void TMenuEngine::Popup(const void* control, const TSkinData* data, bool upward, TMenuItem& item,
                         const TRect& anchor, int start) {
   first_ = !visible_;
+  // A menu still open is closed for the control that opened it; the new
+  // control is not told of a close before its own menu shows.
+  if (!popups_.empty() || visible_) CloseFrom(0);
   popupControl_ = control;
-  CloseFrom(0);
   workArea_ = host_.WorkArea();
   skinData_ = data;
   if (item.Count() == 0 || start < 0 || start >= item.Count()) return;
@@ -247,6 +249,12 @@ bool TMenuEngine::KeyDown(unsigned key) {
       return false;
     case kVkDown:
       MoveByKeyboard(popup, popup.NextSelectable(), true);
+      return false;
+    case kVkHome:
+      MoveByKeyboard(popup, popup.FirstSelectable(), false);
+      return false;
+    case kVkEnd:
+      MoveByKeyboard(popup, popup.LastSelectable(), true);
       return false;
     case kVkRight:
       if (popup.Active() && popup.Active()->Item->Count() > 0) ExecuteItem(popup, popup.ActiveIndex);

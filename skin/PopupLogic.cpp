@@ -124,6 +124,12 @@ int TPopupLogic::FirstSelectable() const {
   return -1;
 }
 
+int TPopupLogic::LastSelectable() const {
+  for (int i = Count() - 1; i >= 0; --i)
+    if (items_[i].Selectable()) return i;
+  return -1;
+}
+
 TMenuPaintContext TPopupLogic::PaintContext() const {
   return TMenuPaintContext{build_.Look, build_.Font, build_.Images, build_.Colors, build_.Text};
 }

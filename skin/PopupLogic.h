@@ -82,6 +82,7 @@ class TPopupLogic {
   // The first item whose accelerator matches the key, or -1.
   int AcceleratorItem(unsigned key) const;
   int FirstSelectable() const;
+  int LastSelectable() const;
 
   // Pictures: the whole window, and one item alone.
   TBitmap Compose() const;
