@@ -18,7 +18,11 @@ int NextCommand() {
 
 std::string KeyName(unsigned key) {
   if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')) return std::string(1, static_cast<char>(key));
-  if (key >= kVkF1 && key <= kVkF24) return "F" + std::to_string(key - kVkF1 + 1);
+  if (key >= kVkF1 && key <= kVkF24) {
+    std::string name(1, 'F');
+    name += std::to_string(key - kVkF1 + 1);
+    return name;
+  }
   switch (key) {
     case kVkBack: return "BkSp";
     case kVkTab: return "Tab";
