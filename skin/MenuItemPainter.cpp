@@ -68,9 +68,9 @@ void PaintContent(TBitmap& pic, const TMenuItemView& v, const TMenuPaintContext&
   const TMenuItem& item = *v.Item;
   if (ctx.Text) {
     const TRect captionBox{p.CaptionLeft, p.Text.top, p.RightLimit, p.Text.bottom};
-    ctx.Text->DrawText(pic, captionBox, item.Caption, ctx.Font, color, false);
+    ctx.Text->WriteText(pic, captionBox, item.Caption, ctx.Font, color, false);
     if (item.ShortCut != 0)
-      ctx.Text->DrawText(pic, captionBox, ShortCutToText(item.ShortCut), ctx.Font, color, true);
+      ctx.Text->WriteText(pic, captionBox, ShortCutToText(item.ShortCut), ctx.Font, color, true);
   }
   if (item.Count() > 0) DrawSubmenuTriangle(pic, p.TriangleX, p.Centre - 4, color);
   if (HasImage(v, ctx)) {

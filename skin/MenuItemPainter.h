@@ -22,7 +22,7 @@ class TMenuTextPainter {
   virtual TPoint TextExtent(const std::string& text, const TButtonFont& font) = 0;
   // Writes the text on one line, vertically centred in box, from its left
   // edge (or ending at its right edge when alignRight), cut at the box.
-  virtual void DrawText(TBitmap& canvas, const TRect& box, const std::string& text, const TButtonFont& font,
+  virtual void WriteText(TBitmap& canvas, const TRect& box, const std::string& text, const TButtonFont& font,
                         TColor color, bool alignRight) = 0;
 };
 

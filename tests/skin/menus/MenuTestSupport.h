@@ -33,7 +33,7 @@ class TFixedMenuText : public TMenuTextPainter {
   TPoint TextExtent(const std::string& text, const TButtonFont&) override {
     return TPoint{kCell * static_cast<int>(StripHotkey(text).size()), kCellHeight};
   }
-  void DrawText(TBitmap& canvas, const TRect& box, const std::string& text, const TButtonFont&, TColor color,
+  void WriteText(TBitmap& canvas, const TRect& box, const std::string& text, const TButtonFont&, TColor color,
                 bool alignRight) override {
     const std::string shown = StripHotkey(text);
     written.push_back(shown);
