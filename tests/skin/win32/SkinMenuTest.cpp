@@ -11,7 +11,11 @@
 #include "SkinFormTestSupport.h"
 #include "skin/win32/SkinForm.h"
 #include "skin/win32/SkinPopupMenu.h"
+#include "skin/BmpReader.h"
 #include "ui/Edit.h"
+
+#include <cstdlib>
+#include <fstream>
 
 namespace tavo::skin {
 namespace {
@@ -133,6 +137,33 @@ TEST_F(SkinMenuWindowTest, RegionAndPixelsAreThePortableComposition) {
   for (int y = item.top; y < item.bottom; ++y)
     for (int x = item.left; x < item.right; ++x) inked += composed.Pixel(x, y) == font;
   EXPECT_GT(inked, 10);
+}
+
+// What the screen shows inside the popup's shape is the composed picture,
+// Chinese captions included; with TAVO_SCREENSHOT_DIR set the shot is saved
+// there as menus-system.bmp.
+TEST_F(SkinMenuWindowTest, ScreenShowsTheComposedSystemMenu) {
+  Open();
+  Key(edit.Handle(), VK_DOWN);
+  PumpUntil([] { return false; }, 300);
+  HWND popup = PopupHandle();
+  ASSERT_TRUE(popup);
+  const TPopupLogic& logic = menu.PopupWindow(0)->Logic();
+  const TBitmap shot = frame_test::ScreenOf(popup);
+  const TBitmap composed = logic.Compose();
+  const auto region = logic.Region();
+  ASSERT_TRUE(region.has_value());
+  EXPECT_EQ(CountDifferences(shot, composed, [&](int x, int y) { return region->Contains(x, y); }), 0);
+  if (const char* dir = std::getenv("TAVO_SCREENSHOT_DIR")) {
+    RECT f;
+    GetWindowRect(form.Handle(), &f);
+    HDC screen = GetDC(nullptr);
+    const TBitmap whole = win32::CaptureDC(screen, TRect{f.left, f.top, 420, 320});
+    ReleaseDC(nullptr, screen);
+    const auto bytes = WriteBmpImage(whole);
+    std::ofstream(std::string(dir) + "/menus-system.bmp", std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  }
 }
 
 TEST_F(SkinMenuWindowTest, KeysForTheFocusedEditAreTakenWhileTheMenuIsOpen) {
