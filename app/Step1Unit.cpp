@@ -81,7 +81,8 @@ TStep1Frm::TStep1Frm()
       SkinData1(this),
       SkinData2(this),
       NEXTStep(*this),
-      mClose(*this) {
+      mClose(*this),
+      SkinForm1(this) {
   Step1Frm = this;
   Label1.SetAutoSize(false);
   Label1.SetDesignBounds(38, 8, 121, 17);
@@ -120,7 +121,35 @@ TStep1Frm::TStep1Frm()
     button->SetSkinData(&SkinData2);  // section "toolbutton": 26 high
   }
 
+  SetUpSkinForm1();
+
   OnShow = [this](ui::TObject& sender) { FormShow(sender); };
+}
+
+void TStep1Frm::SetUpSkinForm1() {
+  // BorderIcons first: its setter makes the default buttons, which the
+  // skin's own objects replace when SkinData is set last.
+  using enum TBorderIcon;
+  SkinForm1.SetBorderIcons({biSystemMenu, biMinimize, biMaximize, biRollUp});
+  auto font = [](int height, ui::TColor color) {
+    ui::TFont f;
+    f.Name = kSongTi;
+    f.Height = height;
+    f.Color = color;
+    f.Charset = ANSI_CHARSET;
+    return f;
+  };
+  SkinForm1.SetDefCaptionFont(font(14, ui::clBtnText));
+  SkinForm1.SetDefInActiveCaptionFont(font(16, ui::clBtnShadow));
+  SkinForm1.DefMenuItemFont = font(14, ui::clWindowText);
+  SkinForm1.SetDefMenuItemHeight(20);
+  SkinForm1.UseDefaultSysMenu = true;
+  SkinForm1.UseSkinFontInMenu = true;
+  SkinForm1.UseDefaultObjectHint = true;
+  SkinForm1.SetAlphaBlendValue(200);
+  SkinForm1.MagneticSize = 10;
+  SkinForm1.MenusAlphaBlendValue = 0;
+  SkinForm1.SetSkinData(&SkinData1);
 }
 
 TStep1Frm::~TStep1Frm() {

@@ -7,6 +7,7 @@
 #include "app/DriveComboBox.h"
 #include "skin/CompressedStoredSkin.h"
 #include "skin/SkinData.h"
+#include "skin/win32/SkinForm.h"
 #include "skin/win32/SkinSpeedButton.h"
 #include "ui/Edit.h"
 #include "ui/Form.h"
@@ -35,6 +36,11 @@ class TStep1Frm : public ui::TForm {
   skin::TSkinData SkinData2;
   skin::TSkinSpeedButton NEXTStep;
   skin::TSkinSpeedButton mClose;
+  // The skinned window frame, bound to SkinData1 once Lumen has loaded: it
+  // paints no frame on this borderless window but tiles the background
+  // from the skin and lays the skin's objects out along the edges. Last
+  // member: it is destroyed first and gives the window procedure back.
+  skin::TSkinForm SkinForm1;
 
   // Each showing: Edit1 takes Dir1's current directory.
   void FormShow(ui::TObject& sender);
@@ -45,6 +51,9 @@ class TStep1Frm : public ui::TForm {
   void NEXTStepClick(ui::TObject& sender);
   // "取消": back to the splash window.
   void mCloseClick(ui::TObject& sender);
+
+ private:
+  void SetUpSkinForm1();
 };
 
 extern TStep1Frm* Step1Frm;

@@ -82,6 +82,11 @@ void TActiveSkinObject::StartTransition() {
     frame_.RedrawObject(*this);
 }
 
+void TActiveSkinObject::PopupMenuOf(TObjectMenu* menu, bool upward) {
+  if (menu == nullptr || !menu->HasSubItems()) return;
+  frame_.PopupMenu(*this, *menu, upward);
+}
+
 void TActiveSkinObject::FireMouseDown(int x, int y, TSkinMouseButton button) const {
   frame_.FireMouseDown(IDName, x, y, ObjectRect, button);
 }

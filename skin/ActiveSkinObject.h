@@ -82,6 +82,9 @@ class TActiveSkinObject {
   // the morph kind and draws the result at ObjectRect.
   void DrawBlend(TBitmap& canvas, const TBitmap* normal, const TRect& rect, const TBitmap* active,
                  const TRect& activeRect) const;
+  // Pops the menu's sub-items up through the frame; nothing without a menu
+  // or without sub-items.
+  void PopupMenuOf(TObjectMenu* menu, bool upward);
   // The frame's events with a copy of ObjectRect.
   void FireMouseDown(int x, int y, TSkinMouseButton button) const;
   void FireMouseUp(int x, int y, TSkinMouseButton button) const;

@@ -47,6 +47,10 @@ std::vector<TFrameLayoutItem*> RowOrder(std::vector<TFrameLayoutItem>& items) {
 
 }  // namespace
 
+TPoint SmallIconSize(TPoint smallIcon, TPoint captionButton) {
+  return TPoint{smallIcon.x != 0 ? smallIcon.x : captionButton.x, smallIcon.y != 0 ? smallIcon.y : captionButton.y};
+}
+
 void LayoutObjects(std::vector<TFrameLayoutItem>& items, const TFrameSkinGeometry& skin,
                    const TPlacedFrameGeometry& placed, TFrameIconSize icon) {
   for (auto& item : items)

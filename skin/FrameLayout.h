@@ -38,6 +38,10 @@ struct TFrameIconSize {
   TPoint SmallIcon{16, 16};
 };
 
+// The small-icon size from the system metrics: SM_CXSMICON by SM_CYSMICON,
+// each replaced by SM_CXSIZE or SM_CYSIZE where it is 0.
+TPoint SmallIconSize(TPoint smallIconMetrics, TPoint captionButtonMetrics);
+
 // Sets every ObjectRect for the placed geometry: objects cut from the frame
 // picture by the corner zones; then, when the placed buttons rectangle (or
 // else the caption rectangle) is not empty, the visible in-a-picture

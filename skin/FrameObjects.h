@@ -14,6 +14,10 @@
 
 namespace tavo::skin {
 
+// The intervals of the frame's two object timers.
+constexpr unsigned kMorphTimerInterval = 20;      // ms, one StepMorph
+constexpr unsigned kAnimationTimerInterval = 25;  // ms, one StepAnimation
+
 // The objects in creation order; the frame owns them.
 using TActiveObjectList = std::vector<std::unique_ptr<TActiveSkinObject>>;
 

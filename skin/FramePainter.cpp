@@ -54,8 +54,6 @@ TComposedFrame ComposeSkinnedFrame(const TSkinnedFrameInput& in, const std::vect
   f.Painted = true;
   f.Placed = ComputePlacedGeometry(FrameSkinGeometryOf(skin), in.FrameWidth, in.FrameHeight);
   f.Pieces = FramePiecesOf(skin, f.Placed, in.FormActive);
-  for (TFramePieces& p = f.Pieces; TBitmap * piece : {&p.Top, &p.Bottom, &p.Left, &p.Right})
-    if (!piece->Empty()) *piece = piece->To24Bit();
 
   const TRect& client = f.Placed.ClientRect;
   for (const TPaintedObject& object : objects) {

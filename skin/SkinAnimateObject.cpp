@@ -41,10 +41,7 @@ void TSkinAnimateObject::AnimationStep() {
   TickAccumulator = kTick;
 }
 
-void TSkinAnimateObject::PopupObjectMenu() {
-  if (MenuItem == nullptr || !MenuItem->HasSubItems()) return;
-  Frame().PopupMenu(*this, *MenuItem, PopupUp);
-}
+void TSkinAnimateObject::PopupObjectMenu() { PopupMenuOf(MenuItem, PopupUp); }
 
 void TSkinAnimateObject::Execute() {
   switch (Command) {

@@ -36,10 +36,7 @@ void TSkinButtonObject::SetDown(bool value) {
   if (Morphing && !down_) StartTransition();
 }
 
-void TSkinButtonObject::PopupObjectMenu() {
-  if (MenuItem == nullptr || !MenuItem->HasSubItems()) return;
-  Frame().PopupMenu(*this, *MenuItem, PopupUp);
-}
+void TSkinButtonObject::PopupObjectMenu() { PopupMenuOf(MenuItem, PopupUp); }
 
 void TSkinButtonObject::MouseEnter() {
   MouseIn = true;

@@ -41,23 +41,29 @@ TPoint TGdiTextPainter::TextExtent(const std::string& text, const TButtonFont& f
   return TPoint{size.cx, size.cy};
 }
 
-void TGdiTextPainter::PaintText(TBitmap& canvas, const TRect& box, const std::string& text, const TButtonFont& font,
-                               TColor color) {
-  if (canvas.Empty() || text.empty()) return;
+void DrawTextOnCanvas(TBitmap& canvas, const TButtonFont& font, TColor color, int pixelsPerInch,
+                      const std::function<void(HDC)>& draw) {
+  if (canvas.Empty()) return;
   const ui::THBitmap section = win32::CreateDibSection(canvas);
   ui::THMemDC dc(CreateCompatibleDC(nullptr));
-  const ui::THFont handle = ui::CreateFontHandle(UiFontOf(font), pixelsPerInch_);
+  const ui::THFont handle = ui::CreateFontHandle(UiFontOf(font), pixelsPerInch);
   if (!section || !dc || !handle) return;
-  {
-    ui::TSelect selectBitmap(dc.get(), section.get());
-    ui::TSelect selectFont(dc.get(), handle.get());
-    SetBkMode(dc.get(), TRANSPARENT);
-    SetTextColor(dc.get(), color);
+  ui::TSelect selectBitmap(dc.get(), section.get());
+  ui::TSelect selectFont(dc.get(), handle.get());
+  SetBkMode(dc.get(), TRANSPARENT);
+  SetTextColor(dc.get(), color);
+  draw(dc.get());
+  TBitmap drawn = win32::CaptureDC(dc.get(), TRect{0, 0, canvas.Width(), canvas.Height()});
+  if (!drawn.Empty()) canvas = std::move(drawn);
+}
+
+void TGdiTextPainter::PaintText(TBitmap& canvas, const TRect& box, const std::string& text, const TButtonFont& font,
+                               TColor color) {
+  if (text.empty()) return;
+  DrawTextOnCanvas(canvas, font, color, pixelsPerInch_, [&](HDC dc) {
     RECT r{box.left, box.top, box.right, box.bottom};
-    DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
-    TBitmap drawn = win32::CaptureDC(dc.get(), TRect{0, 0, canvas.Width(), canvas.Height()});
-    if (!drawn.Empty()) canvas = std::move(drawn);
-  }
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
+  });
 }
 
 }  // namespace tavo::skin

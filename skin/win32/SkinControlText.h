@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "skin/SpeedButtonRenderer.h"
 #include "ui/Graphics.h"
 
@@ -14,6 +16,12 @@ namespace tavo::skin {
 TButtonFont ButtonFontOf(const ui::TFont& font);
 // The toolkit's font for a renderer font, in the given colour.
 ui::TFont UiFontOf(const TButtonFont& font, ui::TColor color = ui::clWindowText);
+
+// Writes text onto canvas with GDI: draw gets a DC holding a copy of the
+// canvas, the font selected, a clear background and the text colour set;
+// what it writes is copied back. Nothing happens for an empty canvas.
+void DrawTextOnCanvas(TBitmap& canvas, const TButtonFont& font, TColor color, int pixelsPerInch,
+                      const std::function<void(HDC)>& draw);
 
 class TGdiTextPainter : public TButtonTextPainter {
  public:

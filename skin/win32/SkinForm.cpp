@@ -24,6 +24,22 @@ ui::TFont CaptionFont(ui::TColor color) {
   return f;
 }
 
+// The command of a standard button or an animation (with whether it is a
+// button-style animation); false for the other objects.
+bool CommandOf(const TActiveSkinObject& object, TStdCommand& command, bool& buttonStyle) {
+  buttonStyle = true;
+  if (object.Kind() == TObjectKind::okStdButton) {
+    command = static_cast<const TSkinStdButtonObject&>(object).Command;
+    return true;
+  }
+  if (object.Kind() == TObjectKind::okAnimate) {
+    command = static_cast<const TSkinAnimateObject&>(object).Command;
+    buttonStyle = static_cast<const TSkinAnimateObject&>(object).ButtonStyle;
+    return true;
+  }
+  return false;
+}
+
 ui::TForm& FormOf(ui::TComponent* owner) {
   auto* form = dynamic_cast<ui::TForm*>(owner);
   if (!form) throw EInvalidCast();
@@ -172,14 +188,9 @@ void TSkinForm::CreateDefaultButtons() {
 void TSkinForm::ApplyBorderIcons() {
   for (auto& object : objects_) {
     TStdCommand command;
-    if (object->Kind() == TObjectKind::okStdButton) {
-      command = static_cast<TSkinStdButtonObject&>(*object).Command;
-    } else if (object->Kind() == TObjectKind::okAnimate) {
-      command = static_cast<TSkinAnimateObject&>(*object).Command;
-      if (!hideCaptionButtons_ && !static_cast<TSkinAnimateObject&>(*object).ButtonStyle) continue;
-    } else {
-      continue;
-    }
+    bool buttonStyle;
+    if (!CommandOf(*object, command, buttonStyle)) continue;
+    if (!hideCaptionButtons_ && !buttonStyle) continue;
     auto hide = [&object] {
       object->Enabled = false;
       object->Visible = !object->SkinRectInAPicture;
@@ -223,13 +234,8 @@ void TSkinForm::RefreshObjectHints() {
   const TResourceStrData* strings = skinData_->ResourceStrData();
   for (auto& object : objects_) {
     TStdCommand command;
-    if (object->Kind() == TObjectKind::okStdButton) {
-      command = static_cast<TSkinStdButtonObject&>(*object).Command;
-    } else if (object->Kind() == TObjectKind::okAnimate) {
-      command = static_cast<TSkinAnimateObject&>(*object).Command;
-    } else {
-      continue;
-    }
+    bool buttonStyle;
+    if (!CommandOf(*object, command, buttonStyle)) continue;
     for (const THintText& h : kHints)
       if (h.command == command) object->Hint = strings ? strings->GetResStr(h.name) : h.text;
   }

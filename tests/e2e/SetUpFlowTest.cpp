@@ -38,6 +38,23 @@ COLORREF ScreenPixel(HWND wnd, POINT clientPoint) {
   return c;
 }
 
+// A pixel of Lumen's frame picture, read from the skin's source file.
+COLORREF LumenFramePixel(int x, int y) {
+  const std::wstring file = WindowsPath(std::string(TAVO_SOURCE_DIR) + "/assets/skins/Lumen/frame.bmp");
+  HBITMAP bitmap = static_cast<HBITMAP>(LoadImageW(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+  if (!bitmap) {
+    ADD_FAILURE() << "cannot read Lumen's frame picture";
+    return CLR_INVALID;
+  }
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  const COLORREF c = GetPixel(dc, x, y);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  DeleteObject(bitmap);
+  return c;
+}
+
 class SetUpFlowTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -77,7 +94,9 @@ TEST_F(SetUpFlowTest, SplashInstallCancelExit) {
   const HWND directory = driver.WaitForWindow(kDirectoryCaption, kWindowTimeout);
   ASSERT_NE(directory, nullptr) << "\"安装程序\" did not open the directory window";
   EXPECT_FALSE(IsWindowEnabled(splash)) << "the directory window is not modal";
-  WaitPainted(directory, POINT{2, 2}, GetSysColor(COLOR_BTNFACE));
+  // The skinned frame tiles the client area from Lumen's client piece,
+  // which starts at (13, 46) of its frame picture.
+  WaitPainted(directory, POINT{2, 2}, LumenFramePixel(13 + 2, 46 + 2));
   Photograph(directory, L"directory.png");
 
   TWindowDriver::Click(directory, Scaled(kCancelOnDirectory));

@@ -101,6 +101,13 @@ TEST(FrameLayout, ShowIconSizesTheSystemMenuButton) {
   EXPECT_EQ(r[0].ObjectRect, (TRect{36, 5, 102, 25}));
 }
 
+TEST(FrameLayout, SmallIconSizeFallsBackPerSide) {
+  EXPECT_EQ(SmallIconSize({16, 16}, {18, 18}), (TPoint{16, 16}));
+  EXPECT_EQ(SmallIconSize({0, 16}, {18, 20}), (TPoint{18, 16}));
+  EXPECT_EQ(SmallIconSize({16, 0}, {18, 20}), (TPoint{16, 20}));
+  EXPECT_EQ(SmallIconSize({0, 0}, {18, 20}), (TPoint{18, 20}));
+}
+
 TEST(FrameLayout, LeftOfTheButtonsRectangle) {
   TRowCase c;
   c.skin.ButtonsInLeft = true;

@@ -21,22 +21,10 @@ using namespace test;
 constexpr TColor kWhite = RGB(255, 255, 255);
 constexpr TRect kAt{10, 10, 26, 26};  // where the 16 x 16 objects are drawn
 
-// Object indexes in the test skin's list.
-enum : int { kCaption, kClose, kMax, kMin, kRollUp, kTray, kSysMenu, kHelp, kPlain, kAnim, kCycle, kUser };
 
-class ObjectDrawFixture {
+class ObjectDrawFixture : public TTestSkinObjects {
  protected:
-  ObjectDrawFixture() {
-    LoadTestFrameSkin(data);
-    objects = CreateSkinObjects(host, data);
-  }
-  TActiveSkinObject& Object(int i) { return *objects[static_cast<size_t>(i)]; }
   TBitmap Canvas() const { return NewPicture(60, 40); }
-
-  TSkinNotifier notifier;
-  TSkinData data{nullptr, &notifier};
-  TObjectTestHost host;
-  TActiveObjectList objects;
 };
 
 // Every pixel of r came from (sx + i, sy + j) of the picture with the mark;

@@ -23,21 +23,15 @@ using namespace test;
 constexpr TColor kFont = RGB(200, 200, 200), kActiveFont = RGB(255, 255, 255);
 constexpr TColor kShadow = RGB(40, 40, 40), kActiveShadow = RGB(0, 0, 80);
 
-class CaptionFixture : public ::testing::Test {
+class CaptionFixture : public TTestSkinObjects, public ::testing::Test {
  protected:
   void Load(const TTestFrameSkinOptions& options) {
-    objects.clear();
-    LoadTestFrameSkin(data, options);
-    objects = CreateSkinObjects(host, data);
+    TTestSkinObjects::Load(options);
     caption = &static_cast<TSkinCaptionObject&>(*objects[0]);
   }
   void SetUp() override { Load({}); }
   const std::vector<TBlockTextPainter::TCall>& Calls() const { return host.painter.calls; }
 
-  TSkinNotifier notifier;
-  TSkinData data{nullptr, &notifier};
-  TObjectTestHost host;
-  TActiveObjectList objects;
   TSkinCaptionObject* caption = nullptr;
 };
 

@@ -18,27 +18,16 @@ namespace {
 using namespace test;
 using Log = std::vector<std::string>;
 
-enum : int { kCaption, kClose, kMax, kMin, kRollUp, kTray, kSysMenu, kHelp, kPlain, kAnim, kCycle, kUser };
 constexpr TSkinMouseButton kLeft = TSkinMouseButton::mbLeft, kRight = TSkinMouseButton::mbRight;
 
-class Reactions : public ::testing::Test {
+class Reactions : public TTestSkinObjects, public ::testing::Test {
  protected:
-  Reactions() {
-    LoadTestFrameSkin(data);
-    objects = CreateSkinObjects(host, data);
-  }
-  TActiveSkinObject& Object(int i) { return *objects[static_cast<size_t>(i)]; }
   TSkinButtonObject& Button(int i) { return static_cast<TSkinButtonObject&>(Object(i)); }
   // Enters the object and forgets what that logged.
   void Hover(int i) {
     Object(i).MouseEnter();
     host.log.clear();
   }
-
-  TSkinNotifier notifier;
-  TSkinData data{nullptr, &notifier};
-  TObjectTestHost host;
-  TActiveObjectList objects;
 };
 
 TEST_F(Reactions, CloseButtonIsReleasedBeforeTheFormCloses) {

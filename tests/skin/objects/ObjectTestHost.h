@@ -8,6 +8,7 @@
 
 #include "skin/FrameObjects.h"
 #include "skin/PixelCopy.h"
+#include "tests/skin/support/TestFrameSkin.h"
 
 namespace tavo::skin::test {
 
@@ -127,6 +128,26 @@ class TObjectTestHost : public TFrameObjectHost {
     FillRect(canvas, r, RGB(9, 9, 9));
   }
   void FireActivate(bool a) override { log.push_back(a ? "activate" : "deactivate"); }
+};
+
+// The test skin's objects, in the order CreateSkinObjects makes them.
+enum TTestSkinObject : int { kCaption, kClose, kMax, kMin, kRollUp, kTray, kSysMenu, kHelp, kPlain, kAnim, kCycle, kUser };
+
+// The test skin loaded and its objects made for a test host.
+class TTestSkinObjects {
+ public:
+  explicit TTestSkinObjects(const TTestFrameSkinOptions& options = {}) { Load(options); }
+  void Load(const TTestFrameSkinOptions& options) {
+    objects.clear();
+    LoadTestFrameSkin(data, options);
+    objects = CreateSkinObjects(host, data);
+  }
+  TActiveSkinObject& Object(int i) { return *objects[static_cast<size_t>(i)]; }
+
+  TSkinNotifier notifier;
+  TSkinData data{nullptr, &notifier};
+  TObjectTestHost host;
+  TActiveObjectList objects;
 };
 
 }  // namespace tavo::skin::test

@@ -17,22 +17,13 @@ namespace {
 
 using namespace test;
 
-enum : int { kCaption, kClose, kMax, kMin, kRollUp, kTray, kSysMenu, kHelp, kPlain, kAnim, kCycle, kUser };
 
-class Timing : public ::testing::Test {
+class Timing : public TTestSkinObjects, public ::testing::Test {
  protected:
-  Timing() {
-    LoadTestFrameSkin(data);
-    objects = CreateSkinObjects(host, data);
-  }
-  TActiveSkinObject& Object(int i) { return *objects[static_cast<size_t>(i)]; }
   TSkinAnimateObject& Anim(int i) { return static_cast<TSkinAnimateObject&>(Object(i)); }
-  size_t Count(const std::string& entry) const { return static_cast<size_t>(std::count(host.log.begin(), host.log.end(), entry)); }
-
-  TSkinNotifier notifier;
-  TSkinData data{nullptr, &notifier};
-  TObjectTestHost host;
-  TActiveObjectList objects;
+  size_t Count(const std::string& entry) const {
+    return static_cast<size_t>(std::count(host.log.begin(), host.log.end(), entry));
+  }
 };
 
 TEST_F(Timing, MorphReachesItsEndInFiveTicksBothWays) {

@@ -50,17 +50,24 @@ struct TTestFrameSkinOptions {
   bool stretch = true;  // left and top stretched, right and bottom tiled
 };
 
-// Main picture 200 x 80; frame points (60,30), (140,30), (60,70), (140,70);
-// clientrect 8,30,192,72; maskrectarea 4,20,196,76; buttonsrect
-// 120,6,190,24; captionrect 30,4,118,26; buttonsoffset 2; bgpictureindex 3,
-// mdibgpictureindex 4. Records in order (section:kind):
-//   caption:caption, closebutton, maxbutton, minbutton, rollupbutton,
-//   traybutton, sysmenubutton, helpbutton (all stdbutton), plainbutton:button,
-//   anim:animate (button style, 4 frames), cycleanim:animate (cycling,
-//   no button style), userobj:userobject, menuitem:menuitem,
+// Main picture 240 x 80; frame points (60,30), (150,30), (60,70), (150,70);
+// clientrect 8,30,232,72; maskrectarea 4,20,236,76; hit-test points (6,6),
+// (234,6), (6,74), (234,74); buttonsrect 162,6,236,24; captionrect
+// 30,4,160,26; buttonsoffset 2; borderwidth 3; bgpictureindex 3,
+// mdibgpictureindex 4. Active pictures: 0 button sheet 96 x 176 (16 x 16
+// cells), 1 caption sheet 140 x 40, 2 animation strip 80 x 8 (four 20 x 8
+// frames), 3 background tile 24 x 20, 4 multi-document tile 16 x 16.
+// Records in order (section:kind):
+//   caption:caption (skinrect 30,4,160,26, morphing, plate, shadow),
+//   closebutton, maxbutton, minbutton, rollupbutton, traybutton,
+//   sysmenubutton, helpbutton (all stdbutton, in a picture),
+//   plainbutton:button (skinrect 4,6,20,22 of the main picture),
+//   anim:animate (170,72,190,80; button style, 4 frames),
+//   cycleanim:animate (10,72,30,80; cycling, no button style, system menu),
+//   userobj:userobject (90,72,110,80), menuitem:menuitem,
 //   mainmenubaritem:mainmenubaritem, menubarclose:mainmenubarbutton.
 // The objects the frame makes from them are the first twelve.
-constexpr int kTestSkinWidth = 200;
+constexpr int kTestSkinWidth = 240;
 constexpr int kTestSkinHeight = 80;
 constexpr int kTestSkinObjectRecords = 15;
 constexpr int kTestSkinFrameObjects = 12;

@@ -149,6 +149,96 @@ TEST(SkinFormScreen, PlainFrameOnTheScreen) {
   form.Hide();
 }
 
+TEST(SkinFormScreen, RedrawObjectPaintsOneObjectInItsNewStateOnTheWindow) {
+  TLumenForm lumen;
+  ShowAndSettle(lumen.form);
+  TActiveSkinObject* close = nullptr;
+  for (const auto& o : lumen.frame.Objects())
+    if (o->Kind() == TObjectKind::okStdButton && static_cast<TSkinStdButtonObject&>(*o).Command == TStdCommand::cmClose)
+      close = o.get();
+  ASSERT_NE(close, nullptr);
+  const TRect r = close->ObjectRect;
+  const TBitmap before = ScreenOf(lumen.form.Handle());
+  // Hovered, at the end of its morph: only a redraw of that object shows it.
+  close->Active = true;
+  close->MorphFactor = 1;
+  lumen.frame.RedrawObject(*close);
+  ui::testing_support::PumpUntil([] { return false; }, 200);
+  const TBitmap after = ScreenOf(lumen.form.Handle());
+  const TBitmap composed = lumen.frame.ComposeWindow(after);
+  auto inObject = [&](int x, int y) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; };
+  EXPECT_EQ(CountDifferences(after, composed, inObject), 0);
+  int changed = 0, outside = 0;
+  for (int y = 0; y < 46; ++y)
+    for (int x = 0; x < lumen.form.Width(); ++x) {
+      if (inObject(x, y)) changed += after.Pixel(x, y) != before.Pixel(x, y);
+      else outside += after.Pixel(x, y) != before.Pixel(x, y);
+    }
+  EXPECT_GT(changed, 0);
+  EXPECT_EQ(outside, 0);
+  lumen.form.Hide();
+}
+
+TEST(SkinFormScreen, TrackingSizesComeFromTheSkin) {
+  TLumenForm lumen;
+  auto ask = [&] {
+    MINMAXINFO info{};
+    SendMessageA(lumen.form.Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    return info;
+  };
+  // Lumen: the picture's width, its height without the client rows.
+  MINMAXINFO info = ask();
+  EXPECT_EQ(info.ptMinTrackSize.x, 277);
+  EXPECT_EQ(info.ptMinTrackSize.y, 116 - (107 - 46));
+  lumen.frame.MinWidth = 400;
+  lumen.frame.MinHeight = 90;
+  lumen.frame.MaxWidth = 700;
+  info = ask();
+  EXPECT_EQ(info.ptMinTrackSize.x, 400);
+  EXPECT_EQ(info.ptMinTrackSize.y, 90);
+  EXPECT_EQ(info.ptMaxTrackSize.x, 700);
+  RECT work;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_EQ(info.ptMaxTrackSize.y, work.bottom - work.top);
+}
+
+TEST(SkinFormScreen, ClientSizeSettingsAreAppliedLastUnderTheSkinsFrame) {
+  ui::TForm form(FrameLayout(ui::TBorderStyle::bsSizeable, 300, 200));
+  TManualClock clock;
+  TSkinForm frame(&form, clock.Factory());
+  frame.ClientWidth = 500;
+  frame.ClientHeight = 180;
+  TCompressedStoredSkin stored;
+  TSkinData data(&form);
+  LoadLumen(data, stored);
+  frame.SetSkinData(&data);
+  EXPECT_EQ(form.ClientWidth(), 500);
+  EXPECT_EQ(form.ClientHeight(), 180);
+  EXPECT_EQ(form.Width(), 500 + 25);
+  EXPECT_EQ(form.Height(), 180 + 55);
+  EXPECT_EQ(frame.FrameSize(), (TPoint{525, 235}));
+}
+
+TEST(SkinFormScreen, FormIconFallsBackToTheSystemIconAtSmallIconSize) {
+  ui::TForm form(FrameLayout(ui::TBorderStyle::bsSingle, 100, 60));
+  TManualClock clock;
+  TSkinForm frame(&form, clock.Factory());
+  // This test program carries no icon of its own: the system's is drawn.
+  TBitmap canvas(40, 40);
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 40; ++x) canvas.SetPixel(x, y, RGB(1, 2, 3));
+  frame.DrawFormIcon(canvas, 4, 6);
+  const int w = GetSystemMetrics(SM_CXSMICON), h = GetSystemMetrics(SM_CYSMICON);
+  int inside = 0, outside = 0;
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 40; ++x) {
+      const bool changed = canvas.Pixel(x, y) != RGB(1, 2, 3);
+      (x >= 4 && x < 4 + w && y >= 6 && y < 6 + h ? inside : outside) += changed;
+    }
+  EXPECT_GT(inside, w * h / 4);
+  EXPECT_EQ(outside, 0);
+}
+
 // Counts its refreshes and when they came: the frame's object builds then.
 class TCountingControl : public TSkinControl {
  public:
