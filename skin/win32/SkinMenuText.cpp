@@ -1,7 +1,6 @@
 // Menu text through DrawTextA onto portable pictures.
 #include "skin/win32/SkinMenuText.h"
 
-#include "skin/win32/DibSection.h"
 #include "skin/win32/SkinControlText.h"
 #include "ui/Handles.h"
 
@@ -18,21 +17,13 @@ TPoint TGdiMenuTextPainter::TextExtent(const std::string& text, const TButtonFon
 }
 
 void TGdiMenuTextPainter::WriteText(TBitmap& canvas, const TRect& box, const std::string& text,
-                                   const TButtonFont& font, TColor color, bool alignRight) {
-  if (canvas.Empty() || text.empty() || box.right <= box.left) return;
-  const ui::THBitmap section = win32::CreateDibSection(canvas);
-  ui::THMemDC dc(CreateCompatibleDC(nullptr));
-  const ui::THFont handle = ui::CreateFontHandle(UiFontOf(font), pixelsPerInch_);
-  if (!section || !dc || !handle) return;
-  ui::TSelect selectBitmap(dc.get(), section.get());
-  ui::TSelect selectFont(dc.get(), handle.get());
-  SetBkMode(dc.get(), TRANSPARENT);
-  SetTextColor(dc.get(), color);
-  RECT r{box.left, box.top, box.right, box.bottom};
-  ::DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &r,
-            DT_SINGLELINE | DT_VCENTER | (alignRight ? DT_RIGHT : DT_LEFT));
-  TBitmap drawn = win32::CaptureDC(dc.get(), TRect{0, 0, canvas.Width(), canvas.Height()});
-  if (!drawn.Empty()) canvas = std::move(drawn);
+                                    const TButtonFont& font, TColor color, bool alignRight) {
+  if (text.empty() || box.right <= box.left) return;
+  DrawTextOnCanvas(canvas, font, color, pixelsPerInch_, [&](HDC dc) {
+    RECT r{box.left, box.top, box.right, box.bottom};
+    ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r,
+                DT_SINGLELINE | DT_VCENTER | (alignRight ? DT_RIGHT : DT_LEFT));
+  });
 }
 
 }  // namespace tavo::skin

@@ -1,4 +1,4 @@
-// Test kit for the menus: Lumen loaded from its stored file, a fixed-metric
+// Test kit for the menus: Lumen (the frame tests' loader), a fixed-metric
 // text painter, and a fake engine host whose popups record what the engine
 // asked of their windows.
 #pragma once
@@ -8,22 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "skin/CompressedStoredSkin.h"
 #include "skin/MenuEngine.h"
 #include "skin/PixelCopy.h"
 #include "skin/SkinData.h"
+#include "tests/skin/frame/FrameTestSkins.h"
 
 namespace tavo::skin::test {
 
-struct TLumenSkin {
-  TSkinNotifier notifier;
-  TCompressedStoredSkin stored;
-  TSkinData data{nullptr, &notifier};
-  TLumenSkin() {
-    stored.ImportCompressedFile(std::string(TAVO_SOURCE_DIR) + "/assets/skins/Lumen.skn");
-    data.SetCompressedStoredSkin(&stored);
-  }
-};
+// Lumen as the installer loads it.
+using TLumenSkin = TLumen;
 
 // Every shown byte is a 6 x 10 cell, drawn as a 5 x 8 block one row below
 // the cell's top; "&" marks as the platform's text drawing does.
