@@ -120,4 +120,16 @@ void BuildTrayMenu(TMenuItem& root, const TSystemMenuState& s, TSystemMenuHost& 
   root.Add(CloseItem("TRAY_SF_CLOSE", s, h));
 }
 
+TMenuItem& TSystemMenu::Build(const TSystemMenuState& state, TMenu* assigned, bool useDefaultSysMenu,
+                              TSystemMenuHost& host) {
+  if (!assigned) {
+    BuildOwnSystemMenu(Items(), state, host);
+    root_ = &Items();
+  } else {
+    if (useDefaultSysMenu) CompleteAssignedSystemMenu(assigned->Items(), state, host);
+    root_ = &assigned->Items();
+  }
+  return *root_;
+}
+
 }  // namespace tavo::skin

@@ -55,4 +55,19 @@ void CompleteAssignedSystemMenu(TMenuItem& root, const TSystemMenuState& state, 
 // Fills root with the tray menu: restore, a separator, close.
 void BuildTrayMenu(TMenuItem& root, const TSystemMenuState& state, TSystemMenuHost& host);
 
+// The frame's system menu as its caption buttons pop it up: the frame's
+// own menu, rebuilt on each use, or an assigned SystemMenu (completed when
+// UseDefaultSysMenu is set, else shown as it is).
+class TSystemMenu : public TMenu, public TObjectMenu {
+ public:
+  // Builds for this use and returns the item whose sub-items are shown.
+  TMenuItem& Build(const TSystemMenuState& state, TMenu* assigned, bool useDefaultSysMenu, TSystemMenuHost& host);
+  // The item the last Build returned (the own menu's before any).
+  TMenuItem& Root() const { return *root_; }
+  bool HasSubItems() const override { return root_->Count() > 0; }
+
+ private:
+  TMenuItem* root_ = &Items();
+};
+
 }  // namespace tavo::skin

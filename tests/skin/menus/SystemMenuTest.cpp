@@ -183,5 +183,32 @@ TEST(SystemMenuTest, TrayMenuRestoresAndCloses) {
   EXPECT_EQ(host.calls, (std::vector<std::string>{"show", "close"}));
 }
 
+TEST(SystemMenuObjectTest, OwnAssignedAndAssignedWithoutDefaults) {
+  TRecordingHost host;
+  TSystemMenu menu;
+  TMenuItem& own = menu.Build(TSystemMenuState{}, nullptr, true, host);
+  EXPECT_EQ(&own, &menu.Items());
+  EXPECT_EQ(Names(own), "SF_MINITEM SF_MAXITEM SF_ROLLUP - SF_CLOSE");
+  EXPECT_TRUE(menu.HasSubItems());
+  // Built again for another state: rebuilt, not appended to.
+  TSystemMenuState rolled;
+  rolled.RolledUp = true;
+  EXPECT_EQ(Names(menu.Build(rolled, nullptr, true, host)), "SF_MINITEM SF_MAXITEM SF_RESTORE - SF_CLOSE");
+
+  TMenu assigned;
+  assigned.Items().Add("About", "About");
+  TMenuItem& completed = menu.Build(TSystemMenuState{}, &assigned, true, host);
+  EXPECT_EQ(&completed, &assigned.Items());
+  EXPECT_EQ(Names(completed), "SF_MINITEM SF_MAXITEM SF_ROLLUP About SF_CLOSE");
+  EXPECT_EQ(&menu.Root(), &assigned.Items());
+
+  TMenu plain;
+  plain.Items().Add("Only", "Only");
+  EXPECT_EQ(Names(menu.Build(TSystemMenuState{}, &plain, false, host)), "Only");
+  TMenu empty;
+  menu.Build(TSystemMenuState{}, &empty, false, host);
+  EXPECT_FALSE(menu.HasSubItems());
+}
+
 }  // namespace
 }  // namespace tavo::skin
