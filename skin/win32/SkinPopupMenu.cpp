@@ -36,7 +36,7 @@ void TSkinPopupMenu::Notification(TSkinComponent* removed) {
 
 TSkinMenu* TSkinPopupMenu::ServingMenu() const {
   ui::TForm* form = ServingForm(*this);
-  return form ? FindSkinMenu(*form) : nullptr;
+  return form ? &form->FindComponent<TSkinForm>()->MenuEngine() : nullptr;
 }
 
 void TSkinPopupMenu::Popup(int x, int y) {
@@ -46,10 +46,10 @@ void TSkinPopupMenu::Popup(int x, int y) {
 
 void TSkinPopupMenu::PopupAtRect(const TRect& rect, bool upward) {
   ui::TForm* form = ServingForm(*this);
-  TSkinMenu* engine = form ? FindSkinMenu(*form) : nullptr;
-  if (!engine) return;
+  if (!form) return;
+  TSkinForm* frame = form->FindComponent<TSkinForm>();
+  TSkinMenu* engine = &frame->MenuEngine();
   if (!skinData_) {
-    TSkinForm* frame = form->FindComponent<TSkinForm>();
     SetSkinData(frame->MenusSkinData() ? frame->MenusSkinData() : frame->SkinData());
   }
   if (engine->Engine().Visible()) engine->MenuClosed();

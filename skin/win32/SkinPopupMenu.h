@@ -1,7 +1,7 @@
 // TSkinPopupMenu: a popup menu component shown by the menu engine of the
 // frame it serves — the frame of its form when set, else of its owner or its
-// owner's owner when that is a form. Without a frame (or without the
-// frame's menu engine) it does not open. Win32 side.
+// owner's owner when that is a form. Without a frame it does not open.
+// Win32 side.
 #pragma once
 
 #include "skin/SkinComponent.h"

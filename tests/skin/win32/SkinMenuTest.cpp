@@ -224,10 +224,15 @@ TEST_F(SkinMenuWindowTest, SkinnedPopupMenuOpensOnlyWithAFrame) {
   TSkinForm frame(&form);
   frame.SetSkinData(&data);
   popupMenu.Popup(220, 160);
-  ASSERT_EQ(menu.PopupCount(), 1);
+  TSkinMenu& engine = frame.MenuEngine();  // the frame's own engine serves it
+  EXPECT_EQ(popupMenu.ServingMenu(), &engine);
+  ASSERT_EQ(engine.PopupCount(), 1);
+  EXPECT_EQ(menu.PopupCount(), 0);
   EXPECT_EQ(popupMenu.SkinData(), &data);  // taken from the frame and kept
-  EXPECT_TRUE(menu.PopupWindow(0)->Logic().Build().Look.Skinned());
-  menu.CloseAll();
+  EXPECT_TRUE(engine.PopupWindow(0)->Logic().Build().Look.Skinned());
+  EXPECT_TRUE(engine.MenuMode());
+  engine.CloseAll();
+  EXPECT_FALSE(engine.MenuMode());
 }
 
 }  // namespace
