@@ -171,6 +171,11 @@ void TApplication::ProcessMessages() {
 }
 
 bool TApplication::PreTranslate(MSG& msg) {
+  if (OnMessage) {
+    bool handled = false;
+    OnMessage(msg, handled);
+    if (handled) return true;
+  }
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0 &&
       GetKeyState(VK_MENU) >= 0) {
     TWinControl* focused = FocusedControl(msg.hwnd);

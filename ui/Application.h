@@ -73,6 +73,9 @@ class TApplication {
   void ShowException(const std::exception& failure);
   // When set, called instead of showing the error box.
   std::function<void(const std::exception&)> OnException;
+  // Sees every message the loop takes before anything else does; setting
+  // handled keeps the message from the rest of the loop.
+  std::function<void(MSG& msg, bool& handled)> OnMessage;
 
   // A message box owned by the active window, titled with Title() when
   // caption is empty.

@@ -43,6 +43,8 @@ struct TLayeredWindowApi {
 };
 
 class TSkinForm;
+class TSkinMenu;
+class TMenu;
 
 // Events with an object's IDName; the sender is the frame.
 using TMouseEnterEvent = std::function<void(TSkinForm& sender, const std::string& idName)>;
@@ -187,8 +189,17 @@ class TSkinForm : public ui::TComponent, public TSkinComponent, public TFrameObj
   void SetAnimationTimer(bool enabled) override;
   void ExecuteCommand(TStdCommand command) override;
   void CloseForm() override;
-  TObjectMenu* SystemMenu() override { return nullptr; }
-  void PopupMenu(TActiveSkinObject&, TObjectMenu&, bool) override {}
+  TObjectMenu* SystemMenu() override;
+  void PopupMenu(TActiveSkinObject& object, TObjectMenu& menu, bool upward) override;
+
+  // --- menus (SkinFormMenus.cpp) ---------------------------------------------
+  // The frame's menu engine, made on first use.
+  TSkinMenu& MenuEngine();
+  // An assigned system menu; its items replace the frame's own (completed
+  // with the system items when UseDefaultSysMenu is set).
+  TMenu* SystemMenuComponent = nullptr;
+  // Builds the system menu and opens it at (x, y) in screen coordinates.
+  void ShowSystemMenuAt(int x, int y);
   void FireMouseEnter(const std::string& idName) override;
   void FireMouseLeave(const std::string& idName) override;
   void FireMouseDown(const std::string& idName, int x, int y, TRect objectRect, TSkinMouseButton button) override;
@@ -264,6 +275,11 @@ class TSkinForm : public ui::TComponent, public TSkinComponent, public TFrameObj
   std::unique_ptr<TControlTimer> mouseTimer_, morphTimer_, animationTimer_;
   TGdiFrameTextPainter text_;
   int skinObjectBuilds_ = 0;
+  // The menu engine and the system menu, made on first use and freed
+  // first (SkinFormMenus.cpp).
+  struct TFrameMenus;
+  std::unique_ptr<TFrameMenus, void (*)(TFrameMenus*)> menus_{nullptr, nullptr};
+  TFrameMenus& Menus();
 };
 
 // The frame a form owns, or null.

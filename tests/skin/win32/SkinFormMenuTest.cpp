@@ -1,0 +1,137 @@
+// The frame's system menu under Wine on a Lumen form: opened at a point and
+// by the system-menu button below it, driven by keys into the frame's
+// window commands, closed by Escape with menu mode ended, and 关闭(&C)
+// closing the form.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "SkinFormTestSupport.h"
+#include "skin/BmpReader.h"
+#include "skin/SkinButtonObject.h"
+#include "skin/win32/SkinForm.h"
+#include "skin/win32/SkinMenu.h"
+
+namespace tavo::skin {
+namespace {
+
+using frame_test::FrameLayout;
+using frame_test::LoadLumen;
+using ui::testing_support::PumpUntil;
+
+[[maybe_unused]] auto* const kEnvironment =
+    ::testing::AddGlobalTestEnvironment(new ui::testing_support::TUiEnvironment);
+
+class FrameMenuTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    LoadLumen(data, stored);
+    frame.SetSkinData(&data);
+    form.SetClientSize(300, 140);
+    frame.OnWindowCommand = [this](TStdCommand c) { commands.push_back(c); };
+    form.Show();
+    PumpUntil([] { return false; }, 200);
+    SetForegroundWindow(form.Handle());
+    PumpUntil([] { return false; }, 50);
+  }
+  void TearDown() override {
+    frame.MenuEngine().CloseAll();
+    frame.MenuEngine().MenuClosed();
+  }
+  void Key(WPARAM key) {
+    PostMessageA(form.Handle(), WM_KEYDOWN, key, 1);
+    PumpUntil([] { return false; }, 60);
+  }
+  TSkinMenu& Menu() { return frame.MenuEngine(); }
+  std::vector<std::string> Captions() {
+    std::vector<std::string> out;
+    const TPopupLogic& p = Menu().PopupWindow(0)->Logic();
+    for (const auto& it : p.Items()) out.push_back(it.Item->Caption);
+    return out;
+  }
+
+  ui::TForm form{FrameLayout(ui::TBorderStyle::bsSingle, 300, 140)};
+  TSkinForm frame{&form};
+  TCompressedStoredSkin stored;
+  TSkinData data{&form};
+  std::vector<TStdCommand> commands;
+};
+
+TEST_F(FrameMenuTest, SystemMenuAtTheCursorRollsUpByDownDownReturn) {
+  frame.ShowSystemMenuAt(120, 90);
+  PumpUntil([] { return false; }, 100);
+  ASSERT_EQ(Menu().PopupCount(), 1);
+  EXPECT_TRUE(Menu().MenuMode());
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"\xD7\xEE\xD0\xA1\xBB\xAF(&n)", "\xD7\xEE\xB4\xF3\xBB\xAF(&x)",
+                                                  "\xCF\xF2\xC9\xCF\xBE\xED\xC2\xA3(&l)", "-",
+                                                  "\xB9\xD8\xB1\xD5(&C)"}));
+  RECT r;
+  GetWindowRect(Menu().PopupWindow(0)->Handle(), &r);
+  EXPECT_EQ(r.left, 120);
+  EXPECT_EQ(r.top, 90);
+  EXPECT_EQ(r.bottom - r.top, 91);  // four 20-pixel items, a 5-pixel divider, 6 of frame
+  EXPECT_EQ(GetActiveWindow(), form.Handle());
+  if (const char* dir = std::getenv("TAVO_SCREENSHOT_DIR")) {
+    PumpUntil([] { return false; }, 300);
+    RECT f;
+    GetWindowRect(form.Handle(), &f);
+    HDC screen = GetDC(nullptr);
+    const TBitmap shot = win32::CaptureDC(screen, TRect{f.left, f.top, std::max<LONG>(f.right, r.right + 10),
+                                                        std::max<LONG>(f.bottom, r.bottom + 10)});
+    ReleaseDC(nullptr, screen);
+    const auto bytes = WriteBmpImage(shot);
+    std::ofstream(std::string(dir) + "/menus-frame.bmp", std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  }
+  Key(VK_DOWN);
+  Key(VK_DOWN);
+  Key(VK_RETURN);
+  EXPECT_EQ(commands, (std::vector<TStdCommand>{TStdCommand::cmRollUp}));
+  EXPECT_EQ(Menu().PopupCount(), 0);
+  EXPECT_FALSE(Menu().MenuMode());
+}
+
+TEST_F(FrameMenuTest, EscapeClosesTheMenuAndEndsMenuMode) {
+  int opened = 0, closed = 0;
+  Menu().OnMenuOpen = [&] { ++opened; };
+  Menu().OnMenuClose = [&] { ++closed; };
+  frame.ShowSystemMenuAt(100, 100);
+  EXPECT_EQ(opened, 1);
+  Key(VK_ESCAPE);
+  EXPECT_EQ(Menu().PopupCount(), 0);
+  EXPECT_FALSE(Menu().MenuMode());
+  EXPECT_EQ(closed, 1);
+  EXPECT_TRUE(commands.empty());
+}
+
+TEST_F(FrameMenuTest, SystemMenuButtonOpensItBelowItself) {
+  TSkinStdButtonObject* button = nullptr;
+  for (const auto& object : frame.Objects())
+    if (auto* b = dynamic_cast<TSkinStdButtonObject*>(object.get()); b && b->Command == TStdCommand::cmSysMenu)
+      button = b;
+  ASSERT_NE(button, nullptr);
+  const TRect r = button->ObjectRect;
+  button->MouseDown(r.left + 2, r.top + 2, TSkinMouseButton::mbLeft);
+  ASSERT_EQ(Menu().PopupCount(), 1);
+  RECT w, p;
+  GetWindowRect(form.Handle(), &w);
+  GetWindowRect(Menu().PopupWindow(0)->Handle(), &p);
+  EXPECT_EQ(p.left, w.left + r.left);
+  EXPECT_EQ(p.top, w.top + r.bottom);
+}
+
+TEST_F(FrameMenuTest, CloseItemClosesTheForm) {
+  ASSERT_TRUE(IsWindowVisible(form.Handle()));
+  frame.ShowSystemMenuAt(100, 100);
+  Key('C');  // 关闭(&C) by its accelerator
+  PumpUntil([&] { return !IsWindowVisible(form.Handle()); }, 500);
+  EXPECT_FALSE(IsWindowVisible(form.Handle()));
+  EXPECT_EQ(Menu().PopupCount(), 0);
+  EXPECT_FALSE(Menu().MenuMode());
+}
+
+}  // namespace
+}  // namespace tavo::skin
