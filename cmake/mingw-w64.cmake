@@ -1,4 +1,4 @@
-# Cross toolchain for the Windows build: MinGW-w64, POSIX threads.
+# Cross toolchain for the 64-bit Windows build: MinGW-w64 for x86_64, POSIX threads.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR AMD64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
