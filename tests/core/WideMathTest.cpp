@@ -69,8 +69,9 @@ TEST(WideMathTest, AgreesWithTheCompilersWideType) {
     const auto sb = static_cast<int64_t>(b >> 1) * (i % 3 ? 1 : -1);
     const auto sc = static_cast<int64_t>(c >> 1 | 1) * (i % 5 ? 1 : -1);
     const __int128 signedExact = static_cast<__int128>(sa) * sb / sc;
-    if (signedExact >= INT64_MIN && signedExact <= INT64_MAX)
+    if (signedExact >= INT64_MIN && signedExact <= INT64_MAX) {
       EXPECT_EQ(MulDiv64(sa, sb, sc), static_cast<int64_t>(signedExact)) << sa << " " << sb << " " << sc;
+    }
   }
 }
 #endif
