@@ -1,13 +1,5 @@
-# Cross toolchain for the 32-bit Windows build: MinGW-w64 for i686, POSIX threads.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR X86)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32 ${CMAKE_CURRENT_LIST_DIR}/../build/deps/mingw-libjpeg-i686)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-# Test programs run under 32-bit Wine, in the build folder's own win32 prefix.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run)
+# Cross toolchain for the 32-bit Windows build: MinGW-w64 for i686.
+set(TAVO_MINGW_TRIPLET i686-w64-mingw32)
+set(TAVO_MINGW_PROCESSOR X86)
+set(TAVO_MINGW_JPEG mingw-libjpeg-i686)
+include(${CMAKE_CURRENT_LIST_DIR}/MinGW.cmake)
