@@ -1,13 +1,5 @@
-# Cross toolchain for the Windows build: MinGW-w64, POSIX threads.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR AMD64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32 ${CMAKE_CURRENT_LIST_DIR}/../build/deps/mingw-libjpeg)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-# Windows test programs run under Wine, in the build folder's own prefix.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run)
+# Cross toolchain for the 64-bit Windows build: MinGW-w64 for x86_64.
+set(TAVO_MINGW_TRIPLET x86_64-w64-mingw32)
+set(TAVO_MINGW_PROCESSOR AMD64)
+set(TAVO_MINGW_JPEG mingw-libjpeg)
+include(${CMAKE_CURRENT_LIST_DIR}/MinGW.cmake)

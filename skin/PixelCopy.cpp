@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "core/WideMath.h"
+
 namespace tavo::skin {
 
 TBitmap NewPicture(int width, int height) {
@@ -24,7 +26,7 @@ namespace {
 // pixel k. The product needs more than 64 bits for rectangles spanning the
 // whole coordinate range.
 int64_t Sample(int64_t k, int64_t s, int64_t d) {
-  return static_cast<int64_t>((static_cast<__int128>(2 * k + 1) * s) / (2 * static_cast<__int128>(d)));
+  return MulDiv64(2 * k + 1, s, 2 * d);
 }
 }  // namespace
 

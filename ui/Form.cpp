@@ -125,7 +125,7 @@ TModalResult TForm::ShowModal() {
   std::vector<HWND> disabled;
   EnumThreadWindows(
       GetCurrentThreadId(),
-      [](HWND wnd, LPARAM list) -> BOOL {
+      [](HWND wnd, LPARAM list) CALLBACK -> BOOL {
         if (IsWindowVisible(wnd) && IsWindowEnabled(wnd)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(wnd);
         return TRUE;
       },

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/WideMath.h"
 #include "unzip/Crc32.h"
 #include "unzip/Decoders.h"
 #include "unzip/ZipCrypt.h"
@@ -45,10 +46,9 @@ bool TDataPipeline::CanDecode(uint16_t method) {
 int TDataPipeline::Percent(int64_t part, int64_t whole) {
   if (whole <= 0) return 0;
   if (part <= 0) return 0;
-  const unsigned __int128 p = static_cast<unsigned __int128>(part) * 100u;
-  const unsigned __int128 w = static_cast<unsigned __int128>(whole);
-  const unsigned __int128 r = (p + w / 2) / w;
-  return r > 100 ? 100 : static_cast<int>(r);
+  if (part >= whole) return 100;
+  const auto w = static_cast<uint64_t>(whole);
+  return static_cast<int>(MulAddDivU64(static_cast<uint64_t>(part), 100u, w / 2, w));
 }
 
 void TDataPipeline::Reset(const TPipelineEntry& entry) {

@@ -57,7 +57,7 @@ std::vector<HWND> Children(HWND parent) {
   std::vector<HWND> children;
   EnumChildWindows(
       parent,
-      [](HWND wnd, LPARAM list) -> BOOL {
+      [](HWND wnd, LPARAM list) CALLBACK -> BOOL {
         reinterpret_cast<std::vector<HWND>*>(list)->push_back(wnd);
         return TRUE;
       },
@@ -245,7 +245,7 @@ HWND WaitForBox(DWORD processId, const std::wstring& caption, DWORD timeoutMs) {
   for (;;) {
     TSearch search{processId, &caption, nullptr};
     EnumWindows(
-        [](HWND wnd, LPARAM param) -> BOOL {
+        [](HWND wnd, LPARAM param) CALLBACK -> BOOL {
           auto* s = reinterpret_cast<TSearch*>(param);
           DWORD pid = 0;
           GetWindowThreadProcessId(wnd, &pid);
@@ -287,7 +287,7 @@ HWND FindStatusWindow(DWORD processId) {
     HWND found;
   } search{processId, TWindowDriver::Scale(kStatusWidth), TWindowDriver::Scale(kStatusHeight), nullptr};
   EnumWindows(
-      [](HWND wnd, LPARAM param) -> BOOL {
+      [](HWND wnd, LPARAM param) CALLBACK -> BOOL {
         auto* s = reinterpret_cast<TSearch*>(param);
         DWORD pid = 0;
         GetWindowThreadProcessId(wnd, &pid);

@@ -66,7 +66,7 @@ HWND TWindowDriver::WaitForWindow(const std::wstring& caption, DWORD timeoutMs) 
   for (;;) {
     TSearch search{info_.dwProcessId, &caption, nullptr};
     EnumWindows(
-        [](HWND wnd, LPARAM param) -> BOOL {
+        [](HWND wnd, LPARAM param) CALLBACK -> BOOL {
           auto* s = reinterpret_cast<TSearch*>(param);
           DWORD pid = 0;
           GetWindowThreadProcessId(wnd, &pid);

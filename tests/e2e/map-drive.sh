@@ -4,9 +4,9 @@
 # other setting owns is left alone (the tests then report it unmapped).
 # usage: map-drive.sh <scratch folder>
 set -euo pipefail
-here=$(cd "$(dirname "$0")/../.." && pwd)
-prefix="${TAVO_WINEPREFIX:-$here/build/windows/wineprefix}"
 scratch=$1
+# The scratch folder lies in the build folder, beside that build's prefix.
+prefix="${TAVO_WINEPREFIX:-$(cd "$(dirname "$scratch")" && pwd)/wineprefix}"
 mkdir -p "$scratch" "$prefix/dosdevices"
 link="$prefix/dosdevices/d:"
 if [ -e "$link" ] || [ -L "$link" ]; then

@@ -34,7 +34,7 @@ TBoxSeen ShowAndRead(const std::string& message) {
     HWND box = nullptr;
     EnumThreadWindows(
         GetCurrentThreadId(),
-        [](HWND wnd, LPARAM found) -> BOOL {
+        [](HWND wnd, LPARAM found) CALLBACK -> BOOL {
           char cls[32] = {};
           GetClassNameA(wnd, cls, sizeof(cls));
           if (std::string(cls) != "#32770" || !IsWindowVisible(wnd)) return TRUE;
