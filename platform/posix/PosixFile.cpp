@@ -28,7 +28,18 @@ TFileStream::TFileStream(const std::string& path, TFileOpenMode mode, TFileShare
     case TFileOpenMode::ReadWrite: flags |= O_RDWR; break;
     case TFileOpenMode::Create: flags |= O_RDWR | O_CREAT | O_TRUNC; break;
   }
-  fd_ = ::open(host.c_str(), flags, 0666);
+  // A file without any write permission is read-only to everyone, the
+  // superuser included, as the read-only attribute is on Windows: refusing
+  // it here keeps the engine's clear-the-attribute-and-retry path the same
+  // on both hosts.
+  struct stat existing;
+  if (mode != TFileOpenMode::Read && ::stat(host.c_str(), &existing) == 0 && S_ISREG(existing.st_mode) &&
+      (existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+    fd_ = -1;
+    errno = EACCES;
+  } else {
+    fd_ = ::open(host.c_str(), flags, 0666);
+  }
   if (fd_ >= 0) {
     struct stat st;
     if (::fstat(fd_, &st) == 0 && S_ISDIR(st.st_mode)) {
