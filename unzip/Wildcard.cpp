@@ -175,22 +175,28 @@ class Matcher {
 
   bool Run() {
     const size_t k = p_.groups.size() - 1;
+    size_t end = 0;
+    if (!SegmentMatches(0, 0, end)) return false;
+    if (k == 0) return end == n_;
+    // Only a last segment that ends the text can complete a match: a name
+    // that does not end that way fails at once.
+    const std::vector<Token>& last = p_.segments[k];
+    size_t lastEnd = 0;
+    if (!last.empty() && (last.size() > n_ || !SegmentMatches(k, n_ - last.size(), lastEnd))) return false;
     // row[t]: the outcome of matching segment g and everything after it at
-    // text position t; built for g = k first.
-    std::vector<int> row(n_ + 1), above(n_ + 1);
-    for (size_t t = 0; t <= n_; ++t) {
-      size_t end = 0;
-      row[t] = SegmentMatches(k, t, end) && end == n_ ? kMatched : kSlotUnchanged;
-    }
-    for (size_t g = k; g-- > 0;) {
+    // text position t; built for g = k first, down to g = 1.
+    std::vector<int> row(n_ + 1, kSlotUnchanged), above(n_ + 1);
+    row[n_ - last.size()] = kMatched;
+    for (size_t g = k; g-- > 1;) {
       BuildStarTable(g + 1, row);
       for (size_t t = 0; t <= n_; ++t) {
-        size_t end = 0;
-        above[t] = SegmentMatches(g, t, end) ? Star(g + 1, end) : kSlotUnchanged;
+        size_t segmentEnd = 0;
+        above[t] = SegmentMatches(g, t, segmentEnd) ? Star(g + 1, segmentEnd) : kSlotUnchanged;
       }
       row.swap(above);
     }
-    return row[0] == kMatched;
+    BuildStarTable(1, row);
+    return Star(1, end) == kMatched;
   }
 
  private:
