@@ -23,14 +23,6 @@ void ForEachChar(std::string_view s, int codePage, Visit visit) {
   }
 }
 
-std::string MapCase(std::string_view name, int codePage, char (*map)(char)) {
-  std::string out(name);
-  ForEachChar(name, codePage, [&](size_t i, size_t length) {
-    if (length == 1) out[i] = map(out[i]);
-  });
-  return out;
-}
-
 // Positions of the whole-character "\" of s.
 std::vector<size_t> DelimiterPositions(std::string_view s, int codePage) {
   std::vector<size_t> found;
@@ -111,9 +103,9 @@ std::string DriveItemText(const TDriveFacts& drive, TTextCase textCase, int code
   return std::string();
 }
 
-std::string LowerCaseFileName(std::string_view name, int codePage) { return MapCase(name, codePage, AsciiLower); }
+std::string LowerCaseFileName(std::string_view name, int codePage) { return LowerCaseMbcs(name, codePage); }
 
-std::string UpperCaseFileName(std::string_view name, int codePage) { return MapCase(name, codePage, AsciiUpper); }
+std::string UpperCaseFileName(std::string_view name, int codePage) { return UpperCaseMbcs(name, codePage); }
 
 bool SameFileName(std::string_view a, std::string_view b, bool caseSensitive, int codePage) {
   if (caseSensitive) return a == b;

@@ -30,4 +30,23 @@ std::string ExtractFileName(std::string_view path, int codePage = kDefaultCodePa
 // True when the last whole character of s is "\".
 bool EndsWithPathDelimiter(std::string_view s, int codePage = kDefaultCodePage);
 
+// Case folding of 8-bit text: only the ASCII letters that are whole
+// characters change; both bytes of a double-byte character stay as they are
+// (a GBK trail byte may well be 0x41..0x5A or 0x61..0x7A).
+std::string UpperCaseMbcs(std::string_view s, int codePage = kDefaultCodePage);
+std::string LowerCaseMbcs(std::string_view s, int codePage = kDefaultCodePage);
+
+// Compares a and b ignoring the case of whole-character ASCII letters, by
+// the upper-cased byte values (unsigned, so double-byte text sorts after
+// ASCII): negative, zero or positive.
+int CompareTextMbcs(std::string_view a, std::string_view b, int codePage = kDefaultCodePage);
+bool SameTextMbcs(std::string_view a, std::string_view b, int codePage = kDefaultCodePage);
+
+// True when text begins with prefix ignoring case and the prefix ends on a
+// character boundary of text (half a double-byte character is no prefix).
+bool StartsWithTextMbcs(std::string_view text, std::string_view prefix, int codePage = kDefaultCodePage);
+// True when text ends with suffix ignoring case and the suffix starts on a
+// character boundary of text.
+bool EndsWithTextMbcs(std::string_view text, std::string_view suffix, int codePage = kDefaultCodePage);
+
 }  // namespace tavo

@@ -60,6 +60,11 @@ class TDataPipeline {
  public:
   static constexpr size_t kBlockSize = 32768;
   static constexpr size_t kWorkSize = 32780;
+  // zlib inflates into an area of this many blocks, handed out block by
+  // block: zlib copies the last 32 KB of every call's output into its own
+  // window, so a larger area spares that copy for most of the data while
+  // the output still goes out in the same 32 KB blocks.
+  static constexpr size_t kInflateBlocks = 8;
 
   // Reads exactly `count` bytes of the entry's compressed data into `buffer`
   // (continuing into the next part of a multi-part archive as needed) and
@@ -199,6 +204,8 @@ class TDataPipeline {
 
   // Writes the collected output bytes: size guard, write, CRC, progress.
   void WriteOutputBlock();
+  // The same for `count` bytes (at most one block) at `data`.
+  void WriteOutput(uint8_t* data, size_t count);
 
   // The legacy decoders' shared window/table area (kWorkSize bytes).
   uint8_t* Work() { return work_.get(); }
@@ -213,6 +220,7 @@ class TDataPipeline {
   std::unique_ptr<uint8_t[]> in_;
   std::unique_ptr<uint8_t[]> out_;
   std::unique_ptr<uint8_t[]> work_;
+  std::unique_ptr<uint8_t[]> inflateOut_;  // kInflateBlocks blocks, made at the first deflated entry
   TPipelineEntry entry_;
 
   size_t inPos_ = 0;

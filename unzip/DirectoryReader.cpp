@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/Mbcs.h"
+#include "platform/CodePage.h"
 #include "platform/File.h"
 #include "unzip/ByteReader.h"
 #include "unzip/DirectoryReader.h"
@@ -27,14 +28,7 @@ constexpr uint32_t kMaxPartNumber = 999;
 constexpr int64_t kScanMessageInterval = 10240;
 
 bool HasExtensionIgnoringCase(const std::string& name, const char* ext) {
-  const size_t n = std::strlen(ext);
-  if (name.size() < n) return false;
-  for (size_t i = 0; i < n; ++i) {
-    char c = name[name.size() - n + i];
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-    if (c != ext[i]) return false;
-  }
-  return true;
+  return EndsWithTextMbcs(name, ext, platform::AnsiCodePage());
 }
 
 // ZipName with its extension replaced by ".zfc".

@@ -3,6 +3,8 @@
 #include <string>
 
 #include "core/Exception.h"
+#include "core/Mbcs.h"
+#include "platform/CodePage.h"
 #include "platform/File.h"
 #include "platform/Ui.h"
 #include "unzip/UnZip.h"
@@ -12,12 +14,7 @@ namespace tavo::zip {
 namespace {
 
 // The root ("A:\") of the drive a path starts with, upper-cased.
-std::string DriveRoot(const std::string& path) {
-  std::string root = path.substr(0, 3);
-  for (char& c : root)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-  return root;
-}
+std::string DriveRoot(const std::string& path) { return UpperCaseMbcs(path.substr(0, 3), platform::AnsiCodePage()); }
 
 }  // namespace
 

@@ -5,20 +5,14 @@
 #include <numeric>
 
 #include "core/Exception.h"
+#include "core/Mbcs.h"
+#include "platform/CodePage.h"
 #include "unzip/ZipExceptions.h"
 
 namespace tavo::zip {
 
 int CompareNamesFolded(const std::string& a, const std::string& b) {
-  const size_t n = std::min(a.size(), b.size());
-  for (size_t i = 0; i < n; ++i) {
-    auto ca = static_cast<unsigned char>(a[i]);
-    auto cb = static_cast<unsigned char>(b[i]);
-    if (ca >= 'a' && ca <= 'z') ca = static_cast<unsigned char>(ca - 32);
-    if (cb >= 'a' && cb <= 'z') cb = static_cast<unsigned char>(cb - 32);
-    if (ca != cb) return ca < cb ? -1 : 1;
-  }
-  return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
+  return CompareTextMbcs(a, b, platform::AnsiCodePage());
 }
 
 int CompressionRate(const TZipHeaderInfo& entry) {

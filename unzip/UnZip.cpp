@@ -17,18 +17,6 @@ namespace tavo::zip {
 
 namespace {
 
-bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    auto ca = static_cast<unsigned char>(a[i]);
-    auto cb = static_cast<unsigned char>(b[i]);
-    if (ca >= 'A' && ca <= 'Z') ca = static_cast<unsigned char>(ca + 32);
-    if (cb >= 'A' && cb <= 'Z') cb = static_cast<unsigned char>(cb + 32);
-    if (ca != cb) return false;
-  }
-  return true;
-}
-
 constexpr const char* kOpenTitle = "Open a Zip File";
 constexpr const char* kOpenFilter =
     "Zip Files (*.ZIP)|*.zip|SFX Files (*.EXE)|*.exe|Jar Files (*.JAR)|*.jar|All Files (*.*)|*.*";
@@ -40,7 +28,7 @@ TUnZip::TUnZip() = default;
 TUnZip::~TUnZip() { ClearArchive(); }
 
 void TUnZip::SetZipName(const std::string& value) {
-  if (SameTextIgnoringCase(value, zipName_)) return;
+  if (SameTextMbcs(value, zipName_, platform::AnsiCodePage())) return;
   std::string name = value;
   if (!name.empty() && name.back() == '?') {
     const std::string dir = ExtractFilePath(name.substr(0, name.size() - 1));

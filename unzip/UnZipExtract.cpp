@@ -27,14 +27,8 @@ constexpr uint32_t kMbYesNo = 4;
 constexpr int kIdYes = 6;
 constexpr size_t kMaxPromptLength = 300;
 
-std::string LowerAscii(std::string s) {
-  for (char& c : s)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  return s;
-}
-
 bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix) {
-  return text.size() >= prefix.size() && LowerAscii(text.substr(0, prefix.size())) == LowerAscii(prefix);
+  return StartsWithTextMbcs(text, prefix, platform::AnsiCodePage());
 }
 
 // Run totals stay within 0..INT64_MAX however large the sizes the entries
@@ -98,7 +92,7 @@ bool TUnZip::DestinationDir(const TZipHeaderInfo& entry, std::string& dir) const
 bool TUnZip::Selects(const TZipHeaderInfo& entry) const {
   const std::string name = entry.Path();
   for (const std::string& pattern : FilesList)
-    if (WildcardMatch(pattern, name)) return true;
+    if (WildcardMatch(pattern, name, platform::AnsiCodePage())) return true;
   return false;
 }
 

@@ -28,13 +28,33 @@ TFileStream::TFileStream(const std::string& path, TFileOpenMode mode, TFileShare
     case TFileOpenMode::ReadWrite: flags |= O_RDWR; break;
     case TFileOpenMode::Create: flags |= O_RDWR | O_CREAT | O_TRUNC; break;
   }
-  fd_ = ::open(host.c_str(), flags, 0666);
+  // A file without any write permission is read-only to everyone, the
+  // superuser included, as the read-only attribute is on Windows: refusing
+  // it here keeps the engine's clear-the-attribute-and-retry path the same
+  // on both hosts. A new file (the usual case) costs no extra call.
+  auto readOnly = [](const struct stat& st) {
+    return S_ISREG(st.st_mode) && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+  };
+  fd_ = -1;
+  if (mode == TFileOpenMode::Create) {
+    fd_ = ::open(host.c_str(), flags | O_EXCL, 0666);
+    if (fd_ < 0 && errno == EEXIST) {
+      struct stat existing;
+      if (::stat(host.c_str(), &existing) == 0 && readOnly(existing))
+        errno = EACCES;  // refused before O_TRUNC could empty it
+      else
+        fd_ = ::open(host.c_str(), flags, 0666);
+    }
+  } else {
+    fd_ = ::open(host.c_str(), flags, 0666);
+  }
   if (fd_ >= 0) {
     struct stat st;
-    if (::fstat(fd_, &st) == 0 && S_ISDIR(st.st_mode)) {
+    if (::fstat(fd_, &st) == 0 && (S_ISDIR(st.st_mode) || (mode == TFileOpenMode::ReadWrite && readOnly(st)))) {
+      const int refusal = S_ISDIR(st.st_mode) ? EISDIR : EACCES;
       ::close(fd_);
       fd_ = -1;
-      errno = EISDIR;
+      errno = refusal;
     }
   }
   if (fd_ < 0) {

@@ -41,9 +41,31 @@ TFileStream::TFileStream(const std::string& path, TFileOpenMode mode, TFileShare
   DWORD shareFlags = 0;
   if (share == TFileShareMode::DenyNone) shareFlags = FILE_SHARE_READ | FILE_SHARE_WRITE;
   if (share == TFileShareMode::DenyWrite) shareFlags = FILE_SHARE_READ;
-  HANDLE h = CreateFileA(path.c_str(), access, shareFlags, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+  // Windows refuses to write a file with the read-only attribute; Wine run
+  // by the superuser does not (it keeps the attribute as permission bits),
+  // so the refusal is made here too. A new file costs no extra call.
+  auto readOnly = [&] {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+           (attributes & FILE_ATTRIBUTE_READONLY);
+  };
+  HANDLE h = INVALID_HANDLE_VALUE;
+  DWORD refusal = 0;
+  if (mode == TFileOpenMode::Create) {
+    h = CreateFileA(path.c_str(), access, shareFlags, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_EXISTS) {
+      if (readOnly())
+        refusal = ERROR_ACCESS_DENIED;
+      else
+        h = CreateFileA(path.c_str(), access, shareFlags, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    }
+  } else if (mode == TFileOpenMode::ReadWrite && readOnly()) {
+    refusal = ERROR_ACCESS_DENIED;
+  } else {
+    h = CreateFileA(path.c_str(), access, shareFlags, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+  }
   if (h == INVALID_HANDLE_VALUE) {
-    const DWORD code = GetLastError();
+    const DWORD code = refusal ? refusal : GetLastError();
     if (mode == TFileOpenMode::Create)
       throw EFCreateError(Format("Cannot create file \"%s\". %s", path.c_str(), ErrorText(code).c_str()), code);
     throw EFOpenError(Format("Cannot open file \"%s\". %s", path.c_str(), ErrorText(code).c_str()), code);

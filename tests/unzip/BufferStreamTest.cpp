@@ -73,6 +73,52 @@ TEST(BufferStreamTest, WritesAreCollectedAndFlushed) {
   EXPECT_EQ(m.data, CompressibleText(10000));  // the rest on destruction
 }
 
+// The engine moves entry data in 32 KB blocks: with nothing buffered, such a
+// block passes in one call, and mixed with small transfers every byte still
+// lands in its place.
+TEST(BufferStreamTest, WholeBlocksPassInOneCallInOrder) {
+  MemoryStream m;
+  const std::string text = RandomBytes(100000);
+  {
+    TS_BufferStream s(m);
+    EXPECT_EQ(s.Write(text.data(), 32768), 32768);
+    EXPECT_EQ(m.writes, 1);
+    EXPECT_EQ(s.Write(text.data() + 32768, 100), 100);  // buffered
+    EXPECT_EQ(m.writes, 1);
+    // Fills the pending buffer first (one call), then 3 whole buffers in
+    // one call, and keeps the rest.
+    EXPECT_EQ(s.Write(text.data() + 32868, 40000), 40000);
+    EXPECT_EQ(m.writes, 3);
+    EXPECT_EQ(s.Position(), 72868);
+    EXPECT_EQ(s.Write(text.data() + 72868, 100000 - 72868), 100000 - 72868);
+  }
+  EXPECT_EQ(m.data, text);
+
+  m.pos = 0;
+  m.reads = 0;
+  TS_BufferStream r(m);
+  std::string got(100000, '\0');
+  EXPECT_EQ(r.Read(got.data(), 32768), 32768);
+  EXPECT_EQ(m.reads, 1);
+  EXPECT_EQ(r.Read(got.data() + 32768, 5), 5);
+  EXPECT_EQ(r.Read(got.data() + 32773, 100000 - 32773), 100000 - 32773);
+  EXPECT_EQ(got, text);
+  EXPECT_EQ(r.Position(), 100000);
+  // A seek back lands on the right byte after a direct read.
+  r.Seek(40000, 0);
+  char one = 0;
+  EXPECT_EQ(r.Read(&one, 1), 1);
+  EXPECT_EQ(one, text[40000]);
+}
+
+TEST(BufferStreamTest, RefusedDirectWriteReportsWhatWasWritten) {
+  MemoryStream m;
+  m.refuseWrites = true;
+  TS_BufferStream s(m);
+  const std::string text = RandomBytes(20000);
+  EXPECT_EQ(s.Write(text.data(), 20000), 0);
+}
+
 TEST(BufferStreamTest, SeekTargets) {
   MemoryStream m;
   m.data = RandomBytes(1000);

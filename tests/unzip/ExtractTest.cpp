@@ -80,7 +80,12 @@ TEST_F(ExtractTest, DateAndReadOnlyAttributeAreRestored) {
   const std::string f = platform::EnginePath(out + "/ro.txt");
   EXPECT_EQ(platform::FileAge(f), static_cast<int64_t>(DosDateTime(2010, 3, 4, 5, 6, 8)));
   EXPECT_TRUE(platform::FileGetAttr(f) & static_cast<int32_t>(platform::faReadOnly));
-  // Extracting again over the read-only file replaces it with ReplaceReadOnly.
+  // Without ReplaceReadOnly the read-only file cannot be replaced, for any
+  // user (the superuser too); with it, the attribute is cleared and the
+  // file replaced.
+  log.clear();
+  EXPECT_EQ(Extract(b), 0);
+  EXPECT_EQ(log[1], "skip " + std::to_string(static_cast<int>(TSkipReason::srCreateError)) + " 0");
   unzip.ReplaceReadOnly = true;
   WriteFile(dir / "marker", "");
   EXPECT_EQ(Extract(b), 1);

@@ -1,6 +1,11 @@
-// The entry-selection wildcard matcher: a table of patterns and texts.
+// The entry-selection wildcard matcher: a table of patterns and texts,
+// double-byte names, hostile names, and agreement with the slow reference.
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+
+#include "fuzz/WildcardReference.h"
 #include "unzip/Wildcard.h"
 
 namespace tavo::test {
@@ -46,7 +51,103 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"abc*", "abc", true},
         // Malformed sets match nothing; an empty star set fails.
         Case{"<>", "a", false}, Case{"<ab", "a", false}, Case{"<a->", "a", false}, Case{"a*<z-a>", "a", false},
-        Case{"a*<z-a>x", "ax", false}));
+        Case{"a*<z-a>x", "ax", false},
+        // Where the star may try the rest: only at characters equal to the
+        // next pattern character, and never past the end of the text.
+        Case{"*<a-z>*", "", false}, Case{"*<a-z>?x", "ab?x", true}, Case{"*<a-z>?x", "abcx", false},
+        Case{"*?", "a", false}, Case{"a*b*c", "aXbYc", true}, Case{"a*b*c", "abcb", false},
+        // One slot holds the set of the star met last: once the second star
+        // has failed, the first (which has no set) may pass over digits only,
+        // so the later "1" that would match is never reached.
+        Case{"*1*<0-9>1", "1b11", false}, Case{"*1*<0-9>1", "b111", true}, Case{"*x*<a-c>", "bxxbabb", false},
+        Case{"*x*<a-c>", "bxabc", true}));
+
+// "\x81\x41" and "\x81\x61" are different GBK characters with the codes of
+// "A" and "a" as trail bytes; "\xD5\x5C" ends with the code of "\".
+struct MbcsCase {
+  const char* pattern;
+  const char* text;
+  int codePage;
+  bool match;
+};
+
+class WildcardMbcsTest : public ::testing::TestWithParam<MbcsCase> {};
+
+TEST_P(WildcardMbcsTest, Verdict) {
+  const MbcsCase& c = GetParam();
+  EXPECT_EQ(zip::WildcardMatch(c.pattern, c.text, c.codePage), c.match)
+      << c.pattern << " vs " << c.text << " in " << c.codePage;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DoubleByte, WildcardMbcsTest,
+    ::testing::Values(
+        // Trail bytes are not folded: two different characters stay apart.
+        MbcsCase{"\x81\x41.txt", "\x81\x61.TXT", 936, false}, MbcsCase{"\x81\x41.txt", "\x81\x41.TXT", 936, true},
+        MbcsCase{"\x81\x41", "\x81\x61", 1252, true},
+        // "?" takes a whole character.
+        MbcsCase{"a?b", "a\xB0\xA1" "b", 936, true}, MbcsCase{"a??b", "a\xB0\xA1" "b", 936, false},
+        MbcsCase{"a??b", "a\xB0\xA1" "b", 1252, true},
+        // A star's next character is never found inside a character.
+        MbcsCase{"*\\x", "\xD5\x5Cx", 936, false}, MbcsCase{"*\\x", "\xD5\x5C\\x", 936, true},
+        MbcsCase{"*\\x", "\xD5\x5Cx", 1252, true},
+        // Sets list and range whole characters.
+        MbcsCase{"<\xB0\xA1\xB0\xA2>", "\xB0\xA2", 936, true}, MbcsCase{"<\xB0\xA1\xB0\xA2>", "\xB0", 936, false},
+        MbcsCase{"<\xB0\xA1-\xB0\xFE>*", "\xB0\xC0\xC1\xC2", 936, true},
+        MbcsCase{"<\xB0\xA1-\xB0\xFE>*", "\xB1\xA1", 936, false},
+        MbcsCase{"<!a-z>", "\xB0\xA1", 936, true}, MbcsCase{"*<a-z>", "ab\xB0\xA1", 936, false},
+        // A negated set of all bytes still holds the double-byte characters.
+        MbcsCase{"*<!\x01-\xFF>", "\xB0\xA1", 936, true}, MbcsCase{"*<!\x01-\xFF>", "\xB0\xA1", 1252, false}, MbcsCase{"x*<^\x01-\xFF>", "x", 936, true},
+        MbcsCase{"x*<^\x01-\xFF>", "x", 1252, true},
+        // A lead byte cut off at the end is a character of its own.
+        MbcsCase{"a?", "a\x81", 936, true}, MbcsCase{"*\x81", "ab\x81", 936, true},
+        // In a pattern too a lead byte takes the byte after it, ">" included.
+        MbcsCase{"<\x81>", "\x81", 936, false}, MbcsCase{"<\x81>", "\x81", 1252, true}));
+
+// Names come from the archive: many stars against a long name that almost
+// matches everywhere must not take exponential time. (The backtracking
+// matcher tried about 40^10 ways here.)
+TEST(WildcardHostile, ManyStarsAgainstLongNamesFinish) {
+  const std::string pattern = "*a*a*a*a*a*a*a*a*a*a*b";
+  std::string name(400, 'a');
+  EXPECT_FALSE(zip::WildcardMatch(pattern, name));
+  EXPECT_TRUE(zip::WildcardMatch(pattern, name + "b"));
+  const std::string sets = "*<a-c>b*<a-c>b*<a-c>b*<a-c>b*<a-c>b*<a-c>b*<a-c>x";
+  EXPECT_FALSE(zip::WildcardMatch(sets, std::string(30000, 'b')));
+  EXPECT_TRUE(zip::WildcardMatch(sets, std::string(30000, 'b') + "x"));
+  EXPECT_FALSE(zip::WildcardMatch(sets, std::string(30000, 'b') + "dx"));
+  // The longest name an archive can hold, in double-byte characters.
+  std::string wide;
+  while (wide.size() < 65534) wide += "\xB0\xA1";
+  EXPECT_TRUE(zip::WildcardMatch("*\xB0\xA1*\xB0\xA1*?*\xB0\xA1", wide));
+  EXPECT_FALSE(zip::WildcardMatch("*\xB0\xA1*\xB0\xA1*?*\xB0\xA2", wide));
+}
+
+// Random short patterns and names over an alphabet full of the matcher's
+// own characters, in both code pages: the verdict must be the reference's.
+TEST(WildcardReference, AgreesOnRandomPatterns) {
+  const std::string alphabet[] = {"a", "b", "A", "*", "*", "?", "<", ">", "-", "!", "^", "\\", "\xB0\xA1", "\x81\x41", "\x81"};
+  std::mt19937 random(22);
+  auto draw = [&](size_t most) {
+    std::string s;
+    const size_t length = random() % (most + 1);
+    for (size_t i = 0; i < length; ++i) s += alphabet[random() % std::size(alphabet)];
+    return s;
+  };
+  int matches = 0;
+  for (int round = 0; round < 20000; ++round) {
+    std::string pattern = draw(7);
+    if (std::count(pattern.begin(), pattern.end(), '*') > 4) continue;
+    const std::string text = draw(9);
+    const int codePage = round % 2 ? 936 : 1252;
+    const bool expected = fuzz::ReferenceWildcardMatch(pattern, text, codePage);
+    matches += expected;
+    ASSERT_EQ(zip::WildcardMatch(pattern, text, codePage), expected)
+        << "pattern \"" << pattern << "\" text \"" << text << "\" cp " << codePage;
+  }
+  // The draw must reach both verdicts often for the comparison to mean much.
+  EXPECT_GT(matches, 500);
+}
 
 }  // namespace
 }  // namespace tavo::test

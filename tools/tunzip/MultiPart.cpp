@@ -5,6 +5,8 @@
 #include <cstdio>
 
 #include "core/Exception.h"
+#include "core/Mbcs.h"
+#include "platform/CodePage.h"
 #include "platform/File.h"
 #include "platform/Path.h"
 #include "tools/tunzip/Terminal.h"
@@ -20,11 +22,9 @@ bool AllDigits(const std::string& s) {
   return true;
 }
 
+// Compared in the engine's code page, where the path's characters are known.
 bool EndsWithNoCase(const std::string& s, const std::string& tail) {
-  if (s.size() < tail.size()) return false;
-  for (size_t i = 0; i < tail.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(s[s.size() - tail.size() + i])) != tail[i]) return false;
-  return true;
+  return EndsWithTextMbcs(platform::EnginePath(s), tail, platform::AnsiCodePage());
 }
 
 bool HostFileExists(const std::string& hostPath) { return platform::FileExists(platform::EnginePath(hostPath)); }

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Mbcs.h"
 #include "platform/CodePage.h"
 #include "platform/Path.h"
 #include "tools/tunzip/Extract.h"
@@ -52,14 +53,7 @@ void Usage() {
                "Exit status: 0 ok, 1 entries skipped, 2 errors, 10 usage.\n");
 }
 
-bool SameIgnoringCase(const char* a, const char* b) {
-  for (; *a && *b; ++a, ++b) {
-    const char ca = (*a >= 'A' && *a <= 'Z') ? static_cast<char>(*a + 32) : *a;
-    const char cb = (*b >= 'A' && *b <= 'Z') ? static_cast<char>(*b + 32) : *b;
-    if (ca != cb) return false;
-  }
-  return *a == *b;
-}
+bool SameIgnoringCase(const char* a, const char* b) { return SameTextMbcs(a, b); }
 
 // "CP932", "cp932" or "932"; false for anything else or a code page the
 // system cannot convert from.

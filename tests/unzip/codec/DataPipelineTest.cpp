@@ -26,6 +26,22 @@ TEST(DataPipeline, StoredEntryIsWrittenInFullBlocksWithFilePercentages) {
   EXPECT_EQ(r.crc, Crc32(plain));
 }
 
+// zlib inflates into an area of several blocks; what goes out must still be
+// the 32 KB blocks, cut where they always were, with one percentage each,
+// for data larger than the area and for data that compresses hardly at all.
+TEST(DataPipeline, DeflatedEntryIsWrittenInFullBlocksBeyondTheInflateArea) {
+  for (const std::string& plain : {CompressibleText(300000, 5), RandomBytes(300000, 6)}) {
+    const DecodeResult r = DecodeEntry(8, 0, DeflateRaw(plain, 6), plain.size());
+    EXPECT_TRUE(r.decoded);
+    std::vector<size_t> blocks(9, 32768);
+    blocks.push_back(300000 - 9 * 32768);
+    EXPECT_EQ(r.blocks, blocks);
+    EXPECT_EQ(r.filePercents, (std::vector<int>{11, 22, 33, 44, 55, 66, 76, 87, 98, 100}));
+    EXPECT_TRUE(r.output == plain);
+    EXPECT_EQ(r.crc, Crc32(plain));
+  }
+}
+
 TEST(DataPipeline, EmptyEntryWritesNothingAndReportsNoPercentage) {
   for (uint16_t method : {0, 8}) {
     const std::string data = method == 8 ? DeflateRaw("") : "";
