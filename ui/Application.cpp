@@ -92,6 +92,14 @@ void TApplication::CreateHandle() {
   if (!handle_) RaiseLastOSError();
 }
 
+void TApplication::Minimize() {
+  if (handle_) ShowWindow(handle_, SW_MINIMIZE);
+}
+
+void TApplication::Restore() {
+  if (handle_ && IsIconic(handle_)) ShowWindow(handle_, SW_RESTORE);
+}
+
 void TApplication::Finalize() {
   while (!forms_.empty()) forms_.pop_back();
   mainForm_ = nullptr;
