@@ -12,21 +12,13 @@
 #include <functional>
 #include <string>
 
+#include "tests/e2e/SetUpWindows.h"
 #include "tests/e2e/WindowDriver.h"
 
 namespace tavo::e2e {
 namespace {
 
-const wchar_t kSplashCaption[] = L"电话呼叫中心安装程序";
-const wchar_t kDirectoryCaption[] = L"叫号程序安装";
-constexpr DWORD kWindowTimeout = 30000;
-
-// Layout points at 96 dots per inch: the install caption on the splash
-// window's bar, the bar on the splash window, Edit1 on the directory
-// window.
-constexpr POINT kInstallOnBar{63 + 50, 6 + 13};
-constexpr POINT kExitOnBar{247 + 20, 6 + 13};
-constexpr POINT kBarOnSplash{10, 403 + 20};
+// Edit1 on the directory window at 96 dots per inch.
 constexpr POINT kOnEdit1{24 + 400, 199 + 10};
 
 // Lumen's frame on the 563 x 262 window, in window pixels (the skin is not
@@ -39,8 +31,6 @@ constexpr POINT kMaximize{509, 23};
 constexpr POINT kMinimize{481, 23};
 constexpr int kLumenWidth = 277, kLumenMinHeight = 55;
 constexpr POINT kMinimizeWhenMinimized{kMinimize.x - (563 - kLumenWidth), kMinimize.y};
-
-POINT Scaled(POINT p) { return POINT{TWindowDriver::Scale(p.x), TWindowDriver::Scale(p.y)}; }
 
 RECT BoundsOf(HWND wnd) {
   RECT r{};
