@@ -29,7 +29,7 @@ bool TFrameIconSet::HasIconFor(TStdCommand command) const {
 }
 
 std::optional<TObjectShow> BorderIconShow(const TBorderIconObject& object, const TFrameIconSet& icons,
-                                          bool hideCaptionButtons, const TActivateCustomObjectEvent& onActivate) {
+                                          bool hideCaptionButtons, const TCustomObjectVisibility& onActivate) {
   const bool stdButton = object.Kind == TFrameObjectKind::okStdButton;
   const bool animate = object.Kind == TFrameObjectKind::okAnimate;
   // Disabled so that nothing reacts; an image baked into the frame picture
@@ -50,7 +50,7 @@ std::optional<TObjectShow> BorderIconShow(const TBorderIconObject& object, const
 }
 
 void ApplyBorderIcons(std::vector<TBorderIconObject>& objects, const TFrameIconSet& icons, bool hideCaptionButtons,
-                      const TActivateCustomObjectEvent& onActivate) {
+                      const TCustomObjectVisibility& onActivate) {
   for (TBorderIconObject& object : objects) {
     if (const auto show = BorderIconShow(object, icons, hideCaptionButtons, onActivate)) {
       object.Enabled = show->Enabled;

@@ -39,7 +39,7 @@ struct TBorderIconObject {
 
 // OnActivateCustomObject: the application decides whether an object with
 // the default command shows (visible starts false).
-using TActivateCustomObjectEvent = std::function<void(const std::string& idName, bool& objectVisible)>;
+using TCustomObjectVisibility = std::function<void(const std::string& idName, bool& objectVisible)>;
 
 struct TObjectShow {
   bool Enabled = true;
@@ -54,11 +54,11 @@ struct TObjectShow {
 // visibility (enabled unchanged); any other command whose icon is missing
 // is hidden that way; close is never hidden.
 std::optional<TObjectShow> BorderIconShow(const TBorderIconObject& object, const TFrameIconSet& icons,
-                                          bool hideCaptionButtons, const TActivateCustomObjectEvent& onActivate);
+                                          bool hideCaptionButtons, const TCustomObjectVisibility& onActivate);
 
 // BorderIconShow applied to every object of a list.
 void ApplyBorderIcons(std::vector<TBorderIconObject>& objects, const TFrameIconSet& icons, bool hideCaptionButtons,
-                      const TActivateCustomObjectEvent& onActivate);
+                      const TCustomObjectVisibility& onActivate);
 
 // The resource string name of a command's hint ("CLOSEBUTTON_HINT", ...);
 // empty for the default command.

@@ -61,7 +61,7 @@ TSkinnedHitInput SkinnedHitInputOf(const TPlacedFrameGeometry& placed, int borde
 }
 
 void ApplyBorderIcons(TActiveObjectList& objects, const TFrameIconSet& icons, bool hideCaptionButtons,
-                      const TActivateCustomObjectEvent& onActivate) {
+                      const TCustomObjectVisibility& onActivate) {
   const std::vector<TFrameLayoutItem> items = LayoutItemsOf(objects);
   for (size_t i = 0; i < objects.size(); ++i) {
     TActiveSkinObject& o = *objects[i];

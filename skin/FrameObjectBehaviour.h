@@ -47,7 +47,7 @@ TSkinnedHitInput SkinnedHitInputOf(const TPlacedFrameGeometry& placed, int borde
 // ApplyBorderIcons on the objects themselves (RefreshObjectHints is the
 // caller's next step).
 void ApplyBorderIcons(TActiveObjectList& objects, const TFrameIconSet& icons, bool hideCaptionButtons,
-                      const TActivateCustomObjectEvent& onActivate);
+                      const TCustomObjectVisibility& onActivate);
 
 // With useDefaultObjectHint and a skin data, every standard button and
 // animate object takes its command's hint (the skin data's resource

@@ -96,6 +96,14 @@ void TApplication::CreateHandle() {
   if (!handle_) RaiseLastOSError();
 }
 
+void TApplication::Minimize() {
+  if (handle_) ShowWindow(handle_, SW_MINIMIZE);
+}
+
+void TApplication::Restore() {
+  if (handle_ && IsIconic(handle_)) ShowWindow(handle_, SW_RESTORE);
+}
+
 void TApplication::Finalize() {
   platform::SetMessagePump(nullptr);
   while (!forms_.empty()) forms_.pop_back();

@@ -53,6 +53,10 @@ class TApplication {
 
   // Shows the main form and runs the message loop until the program ends.
   void Run();
+  // Minimizes the program: the owner window goes to its taskbar button and
+  // the system hides the forms it owns; Restore brings them back.
+  void Minimize();
+  void Restore();
   // Ends the message loop (posts WM_QUIT).
   void Terminate();
   bool Terminated() const { return terminated_; }

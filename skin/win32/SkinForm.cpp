@@ -9,6 +9,8 @@
 #include "skin/FrameObjectItems.h"
 #include "skin/win32/Monitor.h"
 #include "skin/win32/SkinBroadcast.h"
+#include "skin/win32/SkinFormInput.h"
+#include "skin/win32/SkinFormStates.h"
 #include "ui/Application.h"
 
 namespace tavo::skin {
@@ -22,22 +24,6 @@ ui::TFont CaptionFont(ui::TColor color) {
   f.Style.Bold = true;
   f.Color = color;
   return f;
-}
-
-// The command of a standard button or an animation (with whether it is a
-// button-style animation); false for the other objects.
-bool CommandOf(const TActiveSkinObject& object, TStdCommand& command, bool& buttonStyle) {
-  buttonStyle = true;
-  if (object.Kind() == TObjectKind::okStdButton) {
-    command = static_cast<const TSkinStdButtonObject&>(object).Command;
-    return true;
-  }
-  if (object.Kind() == TObjectKind::okAnimate) {
-    command = static_cast<const TSkinAnimateObject&>(object).Command;
-    buttonStyle = static_cast<const TSkinAnimateObject&>(object).ButtonStyle;
-    return true;
-  }
-  return false;
 }
 
 ui::TForm& FormOf(ui::TComponent* owner) {
@@ -61,6 +47,8 @@ TSkinForm::TSkinForm(ui::TComponent* owner, TControlTimerFactory timers, TLayere
       layered_(std::move(layered)),
       defCaptionFont_(CaptionFont(ui::clBtnText)),
       defInActiveCaptionFont_(CaptionFont(ui::clBtnShadow)),
+      input_(std::make_unique<TSkinFormInput>(*this, objects_)),
+      states_(std::make_unique<TSkinFormStates>(*this)),
       text_(ui::Application().PixelsPerInch()) {
   DefMenuItemFont.Name = "Arial";
   DefMenuItemFont.Height = 14;
@@ -79,7 +67,7 @@ TSkinForm::TSkinForm(ui::TComponent* owner, TControlTimerFactory timers, TLayere
   mouseTimer_ = timers();
   morphTimer_ = timers();
   animationTimer_ = timers();
-  mouseTimer_->OnTick = [] {};  // hover tracking comes with the frame's behaviour
+  mouseTimer_->OnTick = [this] { input_->Mouse().TimerTick(); };
   morphTimer_->OnTick = [this] { StepMorph(objects_, *this); };
   animationTimer_->OnTick = [this] { StepAnimation(objects_, *this); };
 }
@@ -176,73 +164,28 @@ void TSkinForm::FreeObjects() {
   for (auto* t : {morphTimer_.get(), animationTimer_.get()})
     if (t) t->Stop();
   objects_.clear();
-  activeObject_ = previousActiveObject_ = captureObject_ = -1;
+  ResetMouseIndexes();
 }
 
 void TSkinForm::CreateDefaultButtons() {
   objects_ = skin::CreateDefaultButtons(*this);
-  activeObject_ = previousActiveObject_ = captureObject_ = -1;
+  ResetMouseIndexes();
   ApplyBorderIcons();
 }
 
 void TSkinForm::ApplyBorderIcons() {
-  for (auto& object : objects_) {
-    TStdCommand command;
-    bool buttonStyle;
-    if (!CommandOf(*object, command, buttonStyle)) continue;
-    if (!hideCaptionButtons_ && !buttonStyle) continue;
-    auto hide = [&object] {
-      object->Enabled = false;
-      object->Visible = !object->SkinRectInAPicture;
-    };
-    if (hideCaptionButtons_) {
-      hide();
-      continue;
-    }
-    if (command == TStdCommand::cmDefault) {
-      bool visible = false;
-      if (OnActivateCustomObject) OnActivateCustomObject(*this, object->IDName, visible);
-      object->Visible = visible;
-      continue;
-    }
-    const TBorderIcon icon = command == TStdCommand::cmMinimizeToTray ? TBorderIcon::biMinimizeToTray
-                             : command == TStdCommand::cmRollUp       ? TBorderIcon::biRollUp
-                             : command == TStdCommand::cmMaximize     ? TBorderIcon::biMaximize
-                             : command == TStdCommand::cmMinimize     ? TBorderIcon::biMinimize
-                                                                      : TBorderIcon::biSystemMenu;
-    if (command != TStdCommand::cmClose && !borderIcons_.Contains(icon)) hide();
-  }
+  if (objects_.empty()) return;
+  TCustomObjectVisibility onActivate;
+  if (OnActivateCustomObject)
+    onActivate = [this](const std::string& idName, bool& visible) { OnActivateCustomObject(*this, idName, visible); };
+  skin::ApplyBorderIcons(objects_, TFrameIconSet::FromBits(borderIcons_.ToBits()), hideCaptionButtons_, onActivate);
   RefreshObjectHints();
 }
 
-void TSkinForm::RefreshObjectHints() {
-  if (!UseDefaultObjectHint || !skinData_) return;
-  struct THintText {
-    TStdCommand command;
-    const char* name;
-    const char* text;
-  };
-  static const THintText kHints[] = {
-      {TStdCommand::cmClose, "CLOSEBUTTON_HINT", "\xB9\xD8\xB1\xD5"},                        // 关闭
-      {TStdCommand::cmMaximize, "MAXBUTTON_HINT", "\xD7\xEE\xB4\xF3\xBB\xAF"},               // 最大化
-      {TStdCommand::cmMinimize, "MINBUTTON_HINT", "\xD7\xEE\xD0\xA1\xBB\xAF"},               // 最小化
-      {TStdCommand::cmSysMenu, "MENUBUTTON_HINT", "\xCF\xB5\xCD\xB3\xB2\xCB\xB5\xA5"},       // 系统菜单
-      {TStdCommand::cmRollUp, "ROLLUPBUTTON_HINT", "\xCF\xF2\xC9\xCF\xBE\xED\xC2\xA3"},      // 向上卷拢
-      {TStdCommand::cmMinimizeToTray, "TRAYBUTTON_HINT",
-       "\xD7\xEE\xD0\xA1\xBB\xAF\xB5\xBD\xCD\xBC\xB1\xEA"},  // 最小化到图标
-  };
-  const TResourceStrData* strings = skinData_->ResourceStrData();
-  for (auto& object : objects_) {
-    TStdCommand command;
-    bool buttonStyle;
-    if (!CommandOf(*object, command, buttonStyle)) continue;
-    for (const THintText& h : kHints)
-      if (h.command == command) object->Hint = strings ? strings->GetResStr(h.name) : h.text;
-  }
-}
+void TSkinForm::RefreshObjectHints() { skin::RefreshObjectHints(objects_, skinData_, UseDefaultObjectHint); }
 
 void TSkinForm::ApplySkin() {
-  activeObject_ = previousActiveObject_ = captureObject_ = -1;
+  ResetMouseIndexes();
   mode_ = skinData_ && !skinData_->IsEmpty ? TFrameMode::fmSkinned : TFrameMode::fmPlain;
   FreeObjects();
   if (mode_ == TFrameMode::fmSkinned) {
@@ -256,7 +199,7 @@ void TSkinForm::ApplySkin() {
   // Through a resize, so that the form lays itself out for the new frame.
   const TPoint minimum = MinimumFrameSize(SizeLimits());
   const TPoint size{form_.Width(), form_.Height()};
-  for (const TPoint& step : ApplySkinSizeSteps(size, minimum, rolledUp_, windowState_ == TWindowState::wsMinimized))
+  for (const TPoint& step : ApplySkinSizeSteps(size, minimum, RolledUp(), WindowState() == TWindowState::wsMinimized))
     form_.SetBounds(form_.Left(), form_.Top(), step.x, step.y);
   frameSize_ = TPoint{form_.Width(), form_.Height()};
   if (mode_ == TFrameMode::fmSkinned) {
@@ -265,7 +208,7 @@ void TSkinForm::ApplySkin() {
   }
   if (Wnd()) RedrawWindow(Wnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   SetCaptionActive(objects_, *this, true);
-  mouseTimer_->Start(50);
+  EnableMouseTracking(true);
   if (OnChangeSkinData) OnChangeSkinData(*this);
   if (ClientWidth > 0) form_.SetClientSize(ClientWidth, form_.ClientHeight());
   if (ClientHeight > 0) form_.SetClientSize(form_.ClientWidth(), ClientHeight);
@@ -279,8 +222,8 @@ TFrameSizeLimits TSkinForm::SizeLimits() const {
   limits.MinHeight = MinHeight;
   limits.MaxWidth = MaxWidth;
   limits.MaxHeight = MaxHeight;
-  limits.RolledUp = rolledUp_;
-  limits.Minimized = windowState_ == TWindowState::wsMinimized;
+  limits.RolledUp = RolledUp();
+  limits.Minimized = WindowState() == TWindowState::wsMinimized;
   limits.MaximizeOnFullScreen = MaximizeOnFullScreen;
   return limits;
 }
@@ -347,13 +290,7 @@ void TSkinForm::SetAnimationTimer(bool enabled) {
   }
 }
 
-void TSkinForm::ExecuteCommand(TStdCommand command) {
-  if (command == TStdCommand::cmClose) {
-    CloseForm();
-  } else if (OnWindowCommand) {
-    OnWindowCommand(command);
-  }
-}
+void TSkinForm::ExecuteCommand(TStdCommand command) { skin::ExecuteCommand(command, false, *states_); }
 
 void TSkinForm::CloseForm() {
   if (Wnd()) PostMessageA(Wnd(), WM_CLOSE, 0, 0);

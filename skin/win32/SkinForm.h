@@ -45,6 +45,8 @@ struct TLayeredWindowApi {
 class TSkinForm;
 class TSkinMenu;
 class TMenu;
+class TSkinFormInput;
+class TSkinFormStates;
 
 // Events with an object's IDName; the sender is the frame.
 using TMouseEnterEvent = std::function<void(TSkinForm& sender, const std::string& idName)>;
@@ -137,10 +139,6 @@ class TSkinForm : public ui::TComponent, public TSkinComponent, public TFrameObj
   TMouseMoveEvent OnMouseMoveEvent;
   TPaintEvent OnPaintEvent;
   TActivateCustomObjectEvent OnActivateCustomObject;
-  // Window commands of the caption buttons other than close (maximize,
-  // minimize, roll up, tray): the window-state rules come with the frame's
-  // behaviour; until then this is where they arrive.
-  std::function<void(TStdCommand)> OnWindowCommand;
 
   // --- operations ----------------------------------------------------------
   void ApplySkin();
@@ -148,6 +146,26 @@ class TSkinForm : public ui::TComponent, public TSkinComponent, public TFrameObj
   void RefreshObjectHints();
   void CreateDefaultButtons();
   void RedrawObject(TActiveSkinObject& object) override;
+
+  // --- window states and the mouse (SkinFormStates.cpp, SkinFormInput.cpp) --
+  // Minimizes into a slot, maximizes, or restores the saved bounds; the
+  // application's main form minimizes the application instead.
+  void ChangeWindowState(TWindowState state);
+  // Rolls the window up to its minimum height or back down.
+  void ChangeRollUp(bool value);
+  void HideToTray();
+  void ShowFromTray();
+  void TrackHover(TPoint p, bool inFrame);
+  void PressObject(TSkinMouseButton button, TPoint p);
+  void ReleaseObject(TSkinMouseButton button, TPoint p);
+  // A screen point in window coordinates.
+  TPoint ScreenToFrame(TPoint screen) const;
+  // The hit code of a point in window coordinates (skinned or plain).
+  int HitTest(TPoint p) const;
+  TRect RestoreBounds() const;
+  bool RolledUpWhileMaximized() const;
+  bool SizeMoving() const;
+  bool FullDrag() const;
 
   // --- inspection ----------------------------------------------------------
   ui::TForm& Form() const { return form_; }
@@ -158,8 +176,8 @@ class TSkinForm : public ui::TComponent, public TSkinComponent, public TFrameObj
   const TRect& PlainCaptionRect() const { return plainCaptionRect_; }
   const TMaskPieces& MaskStrips() const { return maskStrips_; }
   bool HoldsRegion() const { return regionSet_; }
-  int ActiveObjectIndex() const { return activeObject_; }
-  int CaptureObjectIndex() const { return captureObject_; }
+  int ActiveObjectIndex() const;
+  int CaptureObjectIndex() const;
   bool MouseTimerRunning() const { return mouseTimer_->Running(); }
   bool MorphTimerRunning() const { return morphTimer_->Running(); }
   bool AnimationTimerRunning() const { return animationTimer_->Running(); }
@@ -178,8 +196,8 @@ class TSkinForm : public ui::TComponent, public TSkinComponent, public TFrameObj
   // --- TFrameObjectHost ------------------------------------------------------
   bool FormActive() const override;
   std::string CaptionText() const override;
-  TWindowState WindowState() const override { return windowState_; }
-  bool RolledUp() const override { return rolledUp_; }
+  TWindowState WindowState() const override;
+  bool RolledUp() const override;
   void DrawFormIcon(TBitmap& canvas, int x, int y) override;
   int CaptionCharset() const override;
   TColor SystemColor(TFrameSysColor color) const override;
@@ -218,6 +236,28 @@ class TSkinForm : public ui::TComponent, public TSkinComponent, public TFrameObj
     void operator()(ui::TMessage& m) const { frame->FrameWndProc(m); }
   };
   void FrameWndProc(ui::TMessage& m);
+  friend class TSkinFormInput;
+  friend class TSkinFormStates;
+  // The input rows (SkinFormInput.cpp): true when the message is done.
+  bool HandleInputMessage(ui::TMessage& m);
+  void RouteMouseAfterDefault(ui::TMessage& m);
+  void HandleMoving(ui::TMessage& m);
+  void HandleSizing(ui::TMessage& m);
+  bool FullDragLoop() const;
+  void EnableMouseTracking(bool enabled);
+  void ResetMouseIndexes();
+  // The window-state machine takes MaximizeOnFullScreen and BorderIcons.
+  void SyncWindowStateOptions();
+  // Seams the menu engine and the hint component fill: close what is open
+  // before the messages that change focus, position or the mouse; show and
+  // hide an object's hint; the system menu at a screen point; Alt alone.
+  void CloseMenusAndHints();
+  void CloseMenus();
+  bool ObjectHintsOn() const;
+  void ShowObjectHintText(const std::string& text);
+  void HideObjectHintText();
+  void ShowSystemMenuAt(TPoint screen);
+  void KeyMenu();
   void Default(ui::TMessage& m) { previous_(m); }
   void HandleSkinMessage(ui::TMessage& m);
   void HandleSize(ui::TMessage& m);
@@ -268,9 +308,8 @@ class TSkinForm : public ui::TComponent, public TSkinComponent, public TFrameObj
   TActiveObjectList objects_;
   TMaskPieces maskStrips_;
   bool regionSet_ = false;
-  TWindowState windowState_ = TWindowState::wsNormal;
-  bool rolledUp_ = false;
-  int activeObject_ = -1, previousActiveObject_ = -1, captureObject_ = -1;
+  std::unique_ptr<TSkinFormInput> input_;
+  std::unique_ptr<TSkinFormStates> states_;
   HICON smallIcon_ = nullptr;
   std::unique_ptr<TControlTimer> mouseTimer_, morphTimer_, animationTimer_;
   TGdiFrameTextPainter text_;

@@ -81,6 +81,16 @@ void TSkinForm::PopupMenu(TActiveSkinObject& object, TObjectMenu& menu, bool upw
   m.engine.Popup(nullptr, menusSkinData_ ? menusSkinData_ : skinData_, upward, m.system.Root(), anchor);
 }
 
+void TSkinForm::ShowSystemMenuAt(TPoint screen) { ShowSystemMenuAt(screen.x, screen.y); }
+
+// Closes every open popup of this frame's engine and ends its menu mode; a
+// frame that never opened a menu has no engine to close.
+void TSkinForm::CloseMenus() {
+  if (!menus_) return;
+  menus_->engine.CloseAll();
+  if (menus_->engine.MenuMode()) menus_->engine.MenuClosed();
+}
+
 void TSkinForm::ShowSystemMenuAt(int x, int y) {
   SystemMenu();
   TFrameMenus& m = Menus();

@@ -26,13 +26,14 @@ void PaintSafely(F&& paint) noexcept {
 }  // namespace
 
 void TSkinForm::FrameWndProc(ui::TMessage& m) {
+  if (HandleInputMessage(m)) return;
   if (IsSkinMessage(m.Msg)) {
     HandleSkinMessage(m);
     return;
   }
   switch (m.Msg) {
     case WM_DESTROY:
-      mouseTimer_->Stop();
+      EnableMouseTracking(false);
       morphTimer_->Stop();
       animationTimer_->Stop();
       break;
@@ -79,7 +80,7 @@ void TSkinForm::FrameWndProc(ui::TMessage& m) {
       m.Result = 0;
       return;
     case WM_SYNCPAINT:
-      if (rolledUp_) {
+      if (RolledUp()) {
         RequestNcPaint();
         m.Result = 0;
         return;
@@ -101,7 +102,7 @@ void TSkinForm::HandleSkinMessage(ui::TMessage& m) {
       // Nothing may draw from a skin that is being cleared. The skinned
       // controls drop their own borrowed pictures through their link.
       mode_ = TFrameMode::fmPlain;
-      mouseTimer_->Stop();
+      EnableMouseTracking(false);
       FreeObjects();
     } else if (m.Msg == MsgSkinChanged) {
       ApplySkin();
@@ -112,6 +113,12 @@ void TSkinForm::HandleSkinMessage(ui::TMessage& m) {
 }
 
 void TSkinForm::HandleSize(ui::TMessage& m) {
+  if (FullDragLoop()) {
+    // WM_SIZING re-lays the frame while a full-window drag sizes it.
+    if (!logo_.Empty() && Wnd()) InvalidateRect(Wnd(), nullptr, TRUE);
+    Default(m);
+    return;
+  }
   Default(m);
   frameSize_ = TPoint{form_.Width(), form_.Height()};
   if (!Skinned()) {

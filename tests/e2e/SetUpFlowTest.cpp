@@ -10,25 +10,15 @@
 
 #include <string>
 
+#include "tests/e2e/SetUpWindows.h"
 #include "tests/e2e/WindowDriver.h"
 
 namespace tavo::e2e {
 namespace {
 
-const wchar_t kSplashCaption[] = L"电话呼叫中心安装程序";
-const wchar_t kDirectoryCaption[] = L"叫号程序安装";
-constexpr DWORD kWindowTimeout = 30000;
-
-// Points of the layouts at 96 dots per inch: the captions on the splash
-// window's bar (relative to the bar), the cancel button of the directory
-// window.
-constexpr POINT kInstallOnBar{63 + 50, 6 + 13};
-constexpr POINT kExitOnBar{247 + 20, 6 + 13};
-constexpr POINT kBarOnSplash{10, 403 + 20};
+// The cancel button of the directory window at 96 dots per inch.
 constexpr POINT kCancelOnDirectory{315 + 47, 226 + 12};
 constexpr COLORREF kBarColor = RGB(0, 234, 234);
-
-POINT Scaled(POINT p) { return POINT{TWindowDriver::Scale(p.x), TWindowDriver::Scale(p.y)}; }
 
 COLORREF ScreenPixel(HWND wnd, POINT clientPoint) {
   ClientToScreen(wnd, &clientPoint);

@@ -31,7 +31,7 @@ class FrameMenuTest : public ::testing::Test {
     LoadLumen(data, stored);
     frame.SetSkinData(&data);
     form.SetClientSize(300, 140);
-    frame.OnWindowCommand = [this](TStdCommand c) { commands.push_back(c); };
+    frame.OnChangeRollUpState = [this](TSkinForm&) { ++rollUps; };
     form.Show();
     PumpUntil([] { return false; }, 200);
     SetForegroundWindow(form.Handle());
@@ -57,7 +57,7 @@ class FrameMenuTest : public ::testing::Test {
   TSkinForm frame{&form};
   TCompressedStoredSkin stored;
   TSkinData data{&form};
-  std::vector<TStdCommand> commands;
+  int rollUps = 0;
 };
 
 TEST_F(FrameMenuTest, SystemMenuAtTheCursorRollsUpByDownDownReturn) {
@@ -89,7 +89,9 @@ TEST_F(FrameMenuTest, SystemMenuAtTheCursorRollsUpByDownDownReturn) {
   Key(VK_DOWN);
   Key(VK_DOWN);
   Key(VK_RETURN);
-  EXPECT_EQ(commands, (std::vector<TStdCommand>{TStdCommand::cmRollUp}));
+  EXPECT_EQ(rollUps, 1);
+  EXPECT_TRUE(frame.RolledUp());
+  EXPECT_EQ(form.Height(), 55);
   EXPECT_EQ(Menu().PopupCount(), 0);
   EXPECT_FALSE(Menu().MenuMode());
 }
@@ -104,7 +106,8 @@ TEST_F(FrameMenuTest, EscapeClosesTheMenuAndEndsMenuMode) {
   EXPECT_EQ(Menu().PopupCount(), 0);
   EXPECT_FALSE(Menu().MenuMode());
   EXPECT_EQ(closed, 1);
-  EXPECT_TRUE(commands.empty());
+  EXPECT_EQ(rollUps, 0);
+  EXPECT_FALSE(frame.RolledUp());
 }
 
 TEST_F(FrameMenuTest, SystemMenuButtonOpensItBelowItself) {
