@@ -174,11 +174,12 @@ void TSkinData::FormInfoFields(TSkinFieldVisitor& v) {
 }
 
 void TSkinData::ReadRecordList(const TSkinIni& ini, const char* section, bool objects) {
-  // Entries past the largest index present would all be empty and skipped:
-  // stop there, so a damaged count cannot keep us counting for seconds,
-  // while a sparse list (count=100 with only 99=) keeps its last entry.
-  const int64_t count = std::min<int64_t>(ini.ReadInteger(section, "count", 0), ini.LargestIndexKey(section) + 1);
-  for (int32_t i = 0; i < count; ++i) {
+  // A missing entry is empty and makes nothing, so only the index keys the
+  // section holds are visited, in order: a sparse list (count=100 with only
+  // 99=) keeps its last entry, and a damaged count costs nothing.
+  const int32_t count = ini.ReadInteger(section, "count", 0);
+  for (const int32_t i : ini.IndexKeys(section)) {
+    if (i >= count) break;
     const std::string entry = ini.ReadString(section, std::to_string(i), "");
     const size_t colon = entry.find(':');
     if (colon == std::string::npos) continue;

@@ -215,25 +215,25 @@ size_t TSkinIni::SectionSize(std::string_view section) const {
   return s == nullptr ? 0 : s->entries.size();
 }
 
-int64_t TSkinIni::LargestIndexKey(std::string_view section) const {
+std::vector<int32_t> TSkinIni::IndexKeys(std::string_view section) const {
+  std::vector<int32_t> keys;
   const TSection* s = FindSection(section);
-  if (s == nullptr) return -1;
-  int64_t largest = -1;
+  if (s == nullptr) return keys;
   for (const TEntry& e : s->entries) {
     const std::string& k = e.key;
     if (k.empty() || k.size() > 10 || (k.size() > 1 && k[0] == '0')) continue;
-    int64_t v = 0;
-    bool digits = true;
-    for (char c : k) {
-      if (c < '0' || c > '9') {
-        digits = false;
-        break;
-      }
-      v = v * 10 + (c - '0');
-    }
-    if (digits && v <= INT32_MAX && v > largest) largest = v;
+    if (!std::all_of(k.begin(), k.end(), [](char c) { return c >= '0' && c <= '9'; })) continue;
+    const int64_t v = std::stoll(k);
+    if (v <= INT32_MAX) keys.push_back(static_cast<int32_t>(v));
   }
-  return largest;
+  std::sort(keys.begin(), keys.end());
+  keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+  return keys;
+}
+
+int64_t TSkinIni::LargestIndexKey(std::string_view section) const {
+  const std::vector<int32_t> keys = IndexKeys(section);
+  return keys.empty() ? -1 : keys.back();
 }
 
 void TSkinIni::WriteInteger(std::string_view section, std::string_view key, int32_t value) {
@@ -346,8 +346,9 @@ void ReadList(const TSkinIni& ini, std::string_view section, std::string_view ke
   const int32_t count = ini.ReadInteger(section, std::string(key) + "count", 0);
   // Entries after the largest index present would all be empty: stop there,
   // so a damaged count cannot build millions of them, while a sparse list
-  // (count=100 with only 99=) keeps its last entry.
-  const int64_t limit = std::min<int64_t>(count, ini.LargestIndexKey(section) + 1);
+  // (count=100 with only 99=) keeps its last entry. An index beyond
+  // kMaxListTexts is damage too: honouring it would take gigabytes.
+  const int64_t limit = std::min<int64_t>({count, ini.LargestIndexKey(section) + 1, kMaxListTexts});
   for (int32_t i = 0; i < limit; ++i) {
     list.push_back(ini.ReadString(section, std::to_string(i), ""));
   }

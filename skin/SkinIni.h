@@ -33,8 +33,10 @@ class TSkinIni {
   bool SectionExists(std::string_view section) const;
   // Number of lines in the section (0 when absent).
   size_t SectionSize(std::string_view section) const;
-  // The largest key of the section written as a list index (decimal
-  // digits, no leading zero, at most 2^31 - 1), or -1 when it has none.
+  // The keys of the section written as list indexes (decimal digits, no
+  // leading zero, at most 2^31 - 1), ascending, each once.
+  std::vector<int32_t> IndexKeys(std::string_view section) const;
+  // The largest of them, or -1 when the section has none.
   int64_t LargestIndexKey(std::string_view section) const;
   // The value of a key, or nothing when the section or key is absent.
   std::optional<std::string> Find(std::string_view section, std::string_view key) const;
@@ -94,7 +96,9 @@ TInactiveEffect ReadInactiveEffect(const TSkinIni& ini, std::string_view section
 TStdCommand ReadCommand(const TSkinIni& ini, std::string_view section, std::string_view key);
 // Reads key + "count", then the keys "0" to count-1, stopping after the
 // largest index key the section holds: a sparse list keeps its high
-// entries, and a damaged count builds no endless run of empty texts.
+// entries, and a damaged count builds no endless run of empty texts. A list
+// never holds more than kMaxListTexts texts.
+constexpr int32_t kMaxListTexts = 65536;
 void ReadList(const TSkinIni& ini, std::string_view section, std::string_view key, std::vector<std::string>& list);
 
 // Writers in the conventional forms, for SaveToIni.

@@ -58,7 +58,29 @@ INSTANTIATE_TEST_SUITE_P(
                       TIndexCase{"LineWithoutEquals", "77\n", -1}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(SparseLists, AbsentSectionHasNoIndex) { EXPECT_EQ(Ini("[a]\n0=x\n").LargestIndexKey("b"), -1); }
+TEST(SparseLists, HugeIndexIsBoundedForTextListsAndCostsNothingForRecords) {
+  const TSkinIni ini = Ini("[p]\nlistcount=2147483647\n2147483646=far\n0=near\n"
+                           "[SKINOBJECTS]\ncount=2147483647\n2147483646=caption:caption\n1=b:button\n");
+  std::vector<std::string> list;
+  ReadList(ini, "p", "list", list);
+  ASSERT_EQ(list.size(), static_cast<size_t>(kMaxListTexts));
+  EXPECT_EQ(list[0], "near");
+  TSkinNotifier notifier;
+  TSkinData data(nullptr, &notifier);
+  data.ReadSkinIni(ini);
+  ASSERT_EQ(data.SkinObjects.size(), 2u);
+  EXPECT_EQ(data.SkinObjects[0]->IDName, "b");
+  EXPECT_EQ(data.SkinObjects[1]->IDName, "caption");
+}
+
+TEST(SparseLists, AbsentSectionHasNoIndex) {
+  EXPECT_EQ(Ini("[a]\n0=x\n").LargestIndexKey("b"), -1);
+  EXPECT_TRUE(Ini("[a]\n0=x\n").IndexKeys("b").empty());
+}
+
+TEST(SparseLists, IndexKeysAreAscendingAndEachOnce) {
+  EXPECT_EQ(Ini("[s]\n10=a\n2=b\n10=c\n0=d\nname=e\n").IndexKeys("s"), (std::vector<int32_t>{0, 2, 10}));
+}
 
 TEST(SparseLists, SkinObjectWithAHighIndexIsMade) {
   TSkinNotifier notifier;

@@ -4,7 +4,7 @@
 // Every position is worked out here by hand from the test skin's figures:
 // caption skinrect 30,4,160,26; textrect 4,2,124,20; plate framerect
 // 0,22,30,40 (active 30,22,60,40), frametextrect 5,1,25,17, ends of 5;
-// frame points x 60 and 150. Text is 6 pixels a byte, 12 high.
+// frame points x 60 and 150. Text is 6 pixels a byte ("l" 3), 12 high.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -82,6 +82,18 @@ INSTANTIATE_TEST_SUITE_P(
                       TAlignCase{"RightWidened", "tarightjustify", false, 40, 164 - 42, 5},
                       TAlignCase{"CentreInPlateWidened", "tacenter", true, 40, 9 + 75 - 21, 5}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CaptionFixture, CentringTruncatesEachHalfOnItsOwn) {
+  TTestFrameSkinOptions o;
+  o.captionPlate = false;
+  o.captionShadow = false;
+  Load(o);
+  host.caption = "Cl";  // 9 pixels: 4 + 120 / 2 - 9 / 2 = 60, not 4 + 111 / 2 = 59
+  TBitmap canvas = NewPicture(200, 40);
+  caption->WriteText(canvas, 0, 0, false);
+  ASSERT_EQ(Calls().size(), 1u);
+  EXPECT_EQ(Calls()[0].x, 60);
+}
 
 TEST_F(CaptionFixture, LongTextIsCutWithThreeDotsToTheAreaWidth) {
   TTestFrameSkinOptions o;

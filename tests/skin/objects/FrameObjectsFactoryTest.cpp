@@ -8,6 +8,7 @@
 
 #include "skin/CompressedStoredSkin.h"
 #include "skin/FrameObjects.h"
+#include "skin/PixelCopy.h"
 #include "skin/SkinIni.h"
 #include "tests/skin/objects/ObjectTestHost.h"
 #include "tests/skin/support/TestFrameSkin.h"
@@ -66,6 +67,40 @@ TEST(ObjectFactory, LumenGivesSixObjectsInTheOrderOfItsRecords) {
   EXPECT_EQ(rollUp.RestoreRect, (TRect{72, 72, 89, 89}));
   EXPECT_EQ(rollUp.RestoreInActiveRect, (TRect{144, 72, 161, 89}));
   EXPECT_TRUE(rollUp.Skinned);
+}
+
+// Graphite is a controls skin: no main picture, empty object rectangles.
+// A frame given it still makes the six objects, and none of them draws a
+// pixel in any state, wherever the layout puts it.
+TEST(ObjectFactory, GraphiteObjectsDrawNothingInAnyState) {
+  TSkinNotifier notifier;
+  TCompressedStoredSkin stored;
+  stored.ImportCompressedFile(std::string(TAVO_SOURCE_DIR) + "/assets/skins/Graphite.skn");
+  TSkinData data(nullptr, &notifier);
+  data.SetCompressedStoredSkin(&stored);
+  ASSERT_FALSE(data.IsEmpty);
+  ASSERT_TRUE(data.Picture.Empty());
+  TObjectTestHost host;
+  TActiveObjectList objects = CreateSkinObjects(host, data);
+  ASSERT_EQ(objects.size(), 6u);
+  const TBitmap blank = NewPicture(40, 40);
+  for (auto& o : objects) {
+    for (const TRect& at : {TRect{}, TRect{10, 10, 26, 26}}) {
+      o->ObjectRect = at;
+      for (int state = 0; state < 5; ++state) {
+        host.active = state != 2;
+        o->Active = state == 1;
+        o->MorphFactor = state == 1 ? 0.5 : 0;
+        o->MouseIn = state >= 3;
+        o->Enabled = state != 4;
+        if (auto* b = dynamic_cast<TSkinButtonObject*>(o.get())) b->SetDown(state == 3);
+        TBitmap canvas = blank;
+        o->Draw(canvas, true);
+        EXPECT_EQ(canvas, blank) << o->IDName << " state " << state;
+      }
+    }
+  }
+  EXPECT_TRUE(host.painter.calls.empty());
 }
 
 TEST(ObjectFactory, TestSkinGivesEveryClassAndSkipsTheMenuRecords) {

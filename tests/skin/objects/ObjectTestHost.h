@@ -1,6 +1,7 @@
 // A frame for object tests: its state is set by the test, and everything
 // the objects ask of it is written down in order. Text is drawn as solid
-// blocks 6 pixels a byte wide and 12 high; the icon is a 16 x 16 block.
+// blocks 6 pixels a byte wide ("l" 3) and 12 high; the icon is a 16 x 16
+// block.
 #pragma once
 
 #include <string>
@@ -27,13 +28,16 @@ class TBlockTextPainter : public TFrameTextPainter {
     TButtonFont font;
     TColor color;
   };
-  TPoint TextExtent(const std::string& text, const TButtonFont&) override {
-    return TPoint{static_cast<int32_t>(kCharWidth * text.size()), kTextHeight};
+  static int Width(const std::string& text) {
+    int w = 0;
+    for (char c : text) w += c == 'l' ? kCharWidth / 2 : kCharWidth;
+    return w;
   }
+  TPoint TextExtent(const std::string& text, const TButtonFont&) override { return TPoint{Width(text), kTextHeight}; }
   void TextOut(TBitmap& canvas, int x, int y, const std::string& text, const TButtonFont& font,
                TColor color) override {
     calls.push_back(TCall{x, y, text, font, color});
-    FillRect(canvas, TRect{x, y, x + static_cast<int>(kCharWidth * text.size()), y + kTextHeight}, color);
+    FillRect(canvas, TRect{x, y, x + Width(text), y + kTextHeight}, color);
   }
   std::vector<TCall> calls;
 };

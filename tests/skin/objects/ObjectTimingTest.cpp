@@ -122,6 +122,25 @@ TEST_F(Timing, CyclingAnimationLoopsEveryTickWhileActive) {
   EXPECT_EQ(cycle.FrameNumber, 4);
 }
 
+TEST_F(Timing, ButtonStyleCyclingAnimationLoopsWhileTheMouseStaysAndWindsBackOnLeaving) {
+  TSkinAnimateObject& cycle = Anim(kCycle);
+  cycle.ButtonStyle = true;
+  cycle.MouseEnter();
+  EXPECT_TRUE(host.animationTimer);
+  for (int f : {2, 3, 4, 1, 2, 3, 4, 1, 2, 3}) {
+    ASSERT_TRUE(StepAnimation(objects, host));
+    EXPECT_EQ(cycle.FrameNumber, f);
+  }
+  EXPECT_TRUE(cycle.Active) << "still looping";
+  cycle.MouseLeave();
+  for (int f : {2, 1}) {
+    ASSERT_TRUE(StepAnimation(objects, host));
+    EXPECT_EQ(cycle.FrameNumber, f);
+  }
+  EXPECT_FALSE(cycle.Active) << "back at frame 1";
+  EXPECT_FALSE(StepAnimation(objects, host));
+}
+
 TEST_F(Timing, LeavingAnAnimationTheMouseIsNotInDoesNothing) {
   TSkinAnimateObject& anim = Anim(kAnim);
   anim.MouseLeave();
