@@ -85,7 +85,7 @@ TBitmap PaintHint(const std::string& text, const TButtonFont& font, const THintS
     // Halves truncate toward zero, each on its own.
     const int x = NC.left + RectWidth(NC) / 2 - textSize.x / 2;
     const int y = NC.top + RectHeight(NC) / 2 - textSize.y / 2;
-    painter.DrawText(picture, TRect{x, y, x + textSize.x, y + textSize.y}, text, font, rec.fontcolor);
+    painter.PaintText(picture, TRect{x, y, x + textSize.x, y + textSize.y}, text, font, rec.fontcolor);
     return picture;
   }
   for (int y = 0; y < m.Height; ++y)
@@ -93,7 +93,7 @@ TBitmap PaintHint(const std::string& text, const TButtonFont& font, const THintS
       const bool edge = x == 0 || y == 0 || x == m.Width - 1 || y == m.Height - 1;
       picture.SetPixel(x, y, edge ? colors.BtnShadow : colors.InfoBk);
     }
-  painter.DrawText(picture, TRect{2, 2, m.Width - 2, m.Height - 2}, text, font, colors.InfoText);
+  painter.PaintText(picture, TRect{2, 2, m.Width - 2, m.Height - 2}, text, font, colors.InfoText);
   return picture;
 }
 

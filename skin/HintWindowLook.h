@@ -27,7 +27,7 @@ class THintTextPainter {
   // Width and height of the whole text (the box DT_CALCRECT would give).
   virtual TPoint MeasureText(const std::string& text, const TButtonFont& font) = 0;
   // Draws the text left- and top-aligned in box, leaving the background.
-  virtual void DrawText(TBitmap& canvas, const TRect& box, const std::string& text, const TButtonFont& font,
+  virtual void PaintText(TBitmap& canvas, const TRect& box, const std::string& text, const TButtonFont& font,
                         TColor color) = 0;
 };
 

@@ -19,7 +19,7 @@ class TBoxPainter : public THintTextPainter {
     measuredWith.push_back(font);
     return size_;
   }
-  void DrawText(TBitmap& canvas, const TRect& box, const std::string& text, const TButtonFont&,
+  void PaintText(TBitmap& canvas, const TRect& box, const std::string& text, const TButtonFont&,
                 TColor color) override {
     boxes.push_back(box);
     texts.push_back(text);
