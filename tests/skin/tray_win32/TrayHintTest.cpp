@@ -8,8 +8,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <fstream>
 #include <vector>
 
+#include "skin/BmpReader.h"
 #include "skin/win32/SkinHint.h"
 #include "skin/win32/TrayIcon.h"
 #include "skin/win32/TrayIconFrame.h"
@@ -160,6 +163,12 @@ TEST(SkinHintWine, CloseButtonHintShowsInLumenTopmostAndUnactivated) {
     if (object->IDName == "closebutton") closeHint = object->Hint;
   ASSERT_EQ(closeHint, "\xB9\xD8\xB1\xD5");  // "关闭" in code page 936
 
+  for (const auto& object : main.frame.Objects())
+    if (object->IDName == "closebutton") {
+      RECT f;
+      GetWindowRect(main.form.Handle(), &f);
+      SetCursorPos(f.left + object->ObjectRect.left + 4, f.top + object->ObjectRect.top + 4);
+    }
   HWND before = GetForegroundWindow();
   hint.ShowHintText(closeHint);
   TTickTimer* pause = hintClock.Running(ui::Hints().HintPause);
@@ -185,6 +194,20 @@ TEST(SkinHintWine, CloseButtonHintShowsInLumenTopmostAndUnactivated) {
   const TBitmap composed = window.Compose();
   const TBitmap shown = frame_test::ScreenOf(window.Handle());
   EXPECT_EQ(frame_test::CountDifferences(composed, shown, [](int, int) { return true; }), 0);
+  // The picture of docs/tray-hints.md: the form with the hint under it.
+  if (const char* folder = std::getenv("TAVO_TRAY_SHOTS"); folder && *folder) {
+    RECT f;
+    GetWindowRect(main.form.Handle(), &f);
+    HDC screen = GetDC(nullptr);
+    const TBitmap shot = win32::CaptureDC(
+        screen, TRect{std::min(f.left, r.left) - 10, std::min(f.top, r.top) - 10, std::max(f.right, r.right) + 10,
+                      std::max(f.bottom, r.bottom) + 10});
+    ReleaseDC(nullptr, screen);
+    const std::vector<uint8_t> bytes = WriteBmpImage(shot);
+    std::ofstream(std::string(folder) + "/tray-hint-close.bmp", std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  }
+
   // The hide pause runs on the same timer; its tick hides the window.
   TTickTimer* stay = hintClock.Running(ui::Hints().HintHidePause);
   ASSERT_NE(stay, nullptr);
