@@ -16,6 +16,8 @@ namespace {
 constexpr char kApplicationClass[] = "TavoApplication";
 
 LRESULT CALLBACK ApplicationWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  TMessage hooked{wnd, msg, wParam, lParam, 0};
+  Application().RunMainWindowHooks(hooked);
   if (msg == WM_CLOSE) {
     // Closing the taskbar button closes the main form, which ends the program.
     try {
@@ -132,11 +134,32 @@ void TApplication::Run() {
   if (!mainForm_) return;
   if (handle_) SetWindowPos(handle_, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
   try {
-    mainForm_->Show();
+    if (ShowMainForm) mainForm_->Show();
   } catch (const std::exception& failure) {
     ShowException(failure);
   }
   while (!terminated_ && HandleMessage()) {
+  }
+}
+
+int TApplication::HookMainWindow(TMainWindowHook hook) {
+  hooks_.emplace_back(++nextHookId_, std::move(hook));
+  return nextHookId_;
+}
+
+void TApplication::UnhookMainWindow(int id) {
+  std::erase_if(hooks_, [id](const auto& h) { return h.first == id; });
+}
+
+void TApplication::RunMainWindowHooks(TMessage& m) {
+  // A copy: a hook may add or remove hooks while they run.
+  const auto hooks = hooks_;
+  for (auto it = hooks.rbegin(); it != hooks.rend(); ++it) {
+    try {
+      it->second(m);
+    } catch (...) {
+      HandleException(std::current_exception());
+    }
   }
 }
 

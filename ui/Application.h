@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ui/Form.h"
+#include "ui/Message.h"
 
 namespace tavo::ui {
 
@@ -51,12 +52,25 @@ class TApplication {
   }
   TForm* MainForm() const { return mainForm_; }
 
-  // Shows the main form and runs the message loop until the program ends.
+  // Shows the main form (unless ShowMainForm is cleared) and runs the
+  // message loop until the program ends.
   void Run();
-  // Minimizes the program: the owner window goes to its taskbar button and
-  // the system hides the forms it owns; Restore brings them back.
+  // Cleared by a component that starts the program hidden (in the tray).
+  bool ShowMainForm = true;
+
+  // Minimizes or restores the application window, which hides or shows
+  // every form it owns with it.
   void Minimize();
   void Restore();
+
+  // Hooks on the application window's procedure: each runs, newest first,
+  // before the window's own handling, which always follows with the same
+  // message. The id removes the hook again; removing works in any order.
+  using TMainWindowHook = std::function<void(TMessage&)>;
+  int HookMainWindow(TMainWindowHook hook);
+  void UnhookMainWindow(int id);
+  // Runs the hooks for a message of the application window.
+  void RunMainWindowHooks(TMessage& m);
   // Ends the message loop (posts WM_QUIT).
   void Terminate();
   bool Terminated() const { return terminated_; }
@@ -100,6 +114,8 @@ class TApplication {
   std::vector<std::unique_ptr<TForm>> forms_;
   TForm* mainForm_ = nullptr;
   std::exception_ptr pending_;
+  std::vector<std::pair<int, TMainWindowHook>> hooks_;
+  int nextHookId_ = 0;
   mutable int pixelsPerInch_ = 0;
 };
 
