@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "core/Exception.h"
+#include "ui/MdiForm.h"
 #include "ui/UiException.h"
 
 namespace tavo::ui {
@@ -166,6 +167,11 @@ void TApplication::ProcessMessages() {
 }
 
 bool TApplication::PreTranslate(MSG& msg) {
+  // Ctrl+F4 and Ctrl+F6 of a multi-document window go to its client window.
+  if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
+    TMdiForm* mdi = FindMdiForm(msg.hwnd);
+    if (mdi && mdi->ClientHandle() && TranslateMDISysAccel(mdi->ClientHandle(), &msg)) return true;
+  }
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0 &&
       GetKeyState(VK_MENU) >= 0) {
     TWinControl* focused = FocusedControl(msg.hwnd);

@@ -75,7 +75,8 @@ void TWinControl::CreateHandle(const TCreateParams& params) {
   HMENU menu = Parent() ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId_)) : nullptr;
   caption_ = params.Caption;
   HWND wnd = CreateWindowExA(params.ExStyle, params.ClassName.c_str(), params.Caption.c_str(), style, Left(), Top(),
-                             Width(), Height(), parentWnd, menu, instance, this);
+                             Width(), Height(), parentWnd, menu, instance,
+                             params.SystemClass && params.CreateParam ? params.CreateParam : this);
   if (!wnd) RaiseLastOSError();
   if (params.SystemClass) {
     handle_ = wnd;
@@ -110,7 +111,12 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND wnd, UINT msg, WPARAM wParam, LPAR
     // Our own classes bind the object at WM_NCCREATE (WM_GETMINMAXINFO
     // comes before it and gets the default handling).
     if (msg == WM_NCCREATE) {
-      self = static_cast<TWinControl*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+      const auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
+      // A multi-document child gets its creation parameter wrapped.
+      self = static_cast<TWinControl*>(
+          (cs->dwExStyle & WS_EX_MDICHILD) && cs->lpCreateParams
+              ? reinterpret_cast<void*>(static_cast<const MDICREATESTRUCTA*>(cs->lpCreateParams)->lParam)
+              : cs->lpCreateParams);
       if (self) {
         SetPropA(wnd, kControlProp, self);
         self->handle_ = wnd;
