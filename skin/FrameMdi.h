@@ -5,12 +5,19 @@
 // aligned controls and the children's states in.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "core/Rect.h"
 
 namespace tavo::skin {
+
+// Between the frames of a multi-document parent and its children; the
+// first parameter is the sending child's window for the last two.
+constexpr uint32_t MsgMdiParentResized = 1230;   // parent to each child: re-fit when maximized
+constexpr uint32_t MsgMdiChildMaximized = 1231;  // child to parent
+constexpr uint32_t MsgMdiChildRestored = 1232;   // child to parent: left the maximized state or went
 
 // Which edge of the parent's client area a control is aligned to.
 enum class TMdiEdge { Left, Top, Right, Bottom, Other };

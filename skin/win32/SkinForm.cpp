@@ -85,6 +85,10 @@ TSkinForm::TSkinForm(ui::TComponent* owner, TControlTimerFactory timers, TLayere
 }
 
 TSkinForm::~TSkinForm() {
+  // The form's members die before its window's WM_DESTROY: a child's
+  // duties towards its parent are done here too.
+  MdiChildDestroyed();
+  UnhookClientWindow();
   // Give the window procedure back only while ours is the one installed: a
   // component that hooked after us would be cut off otherwise.
   if (!Designing) {
@@ -309,9 +313,14 @@ void TSkinForm::LayOut() {
 
 // --- what the objects ask of the frame -----------------------------------
 
-bool TSkinForm::FormActive() const { return form_.Active(); }
+bool TSkinForm::FormActive() const { return IsMdiForm() || IsMdiChild() ? formActive_ : form_.Active(); }
 
-std::string TSkinForm::CaptionText() const { return form_.Caption(); }
+std::string TSkinForm::CaptionText() const {
+  if (!IsMdiForm() || !mdiChildMaximized_) return form_.Caption();
+  const auto* child = static_cast<const TSkinForm*>(mdiChildren_.MaximizedChild());
+  const std::string caption = child ? child->Form().Caption() : std::string();
+  return MdiParentCaption(form_.Caption(), &caption);
+}
 
 int TSkinForm::CaptionCharset() const {
   if (skinData_ && skinData_->ResourceStrData()) return skinData_->ResourceStrData()->CharSet;
@@ -350,6 +359,11 @@ void TSkinForm::SetAnimationTimer(bool enabled) {
 void TSkinForm::ExecuteCommand(TStdCommand command) {
   if (command == TStdCommand::cmClose) {
     CloseForm();
+  } else if (IsMdiChild() && command == TStdCommand::cmMaximize) {
+    ChangeMdiChildState(mdiMaximized_ ? TWindowState::wsNormal : TWindowState::wsMaximized);
+  } else if (IsMdiChild() && command == TStdCommand::cmMinimize) {
+    ChangeMdiChildState(windowState_ == TWindowState::wsMinimized ? TWindowState::wsNormal
+                                                                  : TWindowState::wsMinimized);
   } else if (OnWindowCommand) {
     OnWindowCommand(command);
   }
