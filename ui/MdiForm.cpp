@@ -87,8 +87,10 @@ void TMdiWindowMenu::Rebuild() {
 
 TMdiClient::TMdiClient(TMdiForm& form, HMENU windowMenu) : TWinControl(&form) {
   CLIENTCREATESTRUCT ccs{windowMenu, kFirstChildId};
+  // All the child styles as given: a child is made hidden and shows when
+  // its form does (the client window would force it visible otherwise).
   TCreateParams params = SystemClassParams(
-      "MDICLIENT", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL | WS_HSCROLL, 0);
+      "MDICLIENT", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL | WS_HSCROLL | MDIS_ALLCHILDSTYLES, 0);
   params.CreateParam = &ccs;
   CreateHandle(params);
   SetAlign(TAlign::alClient);

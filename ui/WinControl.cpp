@@ -35,6 +35,14 @@ void RegisterOwnClass(const std::string& name, UINT classStyle, WNDPROC proc) {
   registered.insert(name);
 }
 
+// A window rectangle in the coordinates its position is given in: the
+// parent window's client area for a child window (our control's or, for a
+// multi-document child, the client window's), the screen otherwise.
+void MapToParentWindow(HWND wnd, RECT& r) {
+  if (!(GetWindowLongPtrA(wnd, GWL_STYLE) & WS_CHILD)) return;
+  if (HWND parent = GetParent(wnd)) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+}
+
 bool IsReflected(UINT msg) { return msg >= CN_BASE && msg < CN_BASE + WM_USER; }
 
 }  // namespace
@@ -258,7 +266,7 @@ void TWinControl::WndProc(TMessage& m) {
       DefaultHandler(m);
       RECT w;
       GetWindowRect(m.Wnd, &w);
-      if (Parent() && Parent()->handle_) MapWindowPoints(nullptr, Parent()->handle_, reinterpret_cast<POINT*>(&w), 2);
+      MapToParentWindow(m.Wnd, w);
       const bool resized = w.right - w.left != Width() || w.bottom - w.top != Height();
       StoreBounds(w.left, w.top, w.right - w.left, w.bottom - w.top);
       if (m.Msg == WM_SIZE || resized) AlignControls();
@@ -343,7 +351,7 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
     MoveWindow(handle_, left, top, width, height, TRUE);
     RECT w;
     GetWindowRect(handle_, &w);
-    if (Parent() && Parent()->handle_) MapWindowPoints(nullptr, Parent()->handle_, reinterpret_cast<POINT*>(&w), 2);
+    MapToParentWindow(handle_, w);
     StoreBounds(w.left, w.top, w.right - w.left, w.bottom - w.top);
   } else {
     StoreBounds(left, top, width, height);

@@ -261,6 +261,7 @@ class TSkinForm : public ui::TComponent, public TSkinComponent, public TFrameObj
   TSkinForm* MdiParentFrame() const;
   std::string MdiItemName() const;
   void AddWindowMenuItem();
+  void ChildShown(bool shown);
 
   bool Skinned() const { return mode_ == TFrameMode::fmSkinned && skinData_ && !skinData_->IsEmpty; }
   bool BorderNone() const { return form_.BorderStyle() == ui::TBorderStyle::bsNone; }

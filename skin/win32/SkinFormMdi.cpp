@@ -215,6 +215,18 @@ void TSkinForm::AddWindowMenuItem() {
   child->MdiParent().WindowMenu().Add(item);
 }
 
+void TSkinForm::ChildShown(bool shown) {
+  ui::TMdiChildForm* child = MdiChild();
+  TSkinForm* parentFrame = MdiParentFrame();
+  if (shown) {
+    mdiDestroyDone_ = false;
+    AddWindowMenuItem();
+  } else {
+    child->MdiParent().WindowMenu().Remove(MdiItemName());
+  }
+  if (parentFrame && parentFrame->MdiBars.ChildTab) parentFrame->MdiBars.ChildTab(*this, shown);
+}
+
 bool TSkinForm::MdiFrameMessage(ui::TMessage& m) {
   const bool parent = IsMdiForm();
   ui::TMdiChildForm* child = MdiChild();
@@ -297,15 +309,16 @@ bool TSkinForm::MdiFrameMessage(ui::TMessage& m) {
       return true;
     case WM_SHOWWINDOW:
       if (parent && m.WParam) HookClientWindow();
-      if (child && m.WParam) {
-        mdiDestroyDone_ = false;
-        AddWindowMenuItem();
-        if (parentFrame && parentFrame->MdiBars.ChildTab) parentFrame->MdiBars.ChildTab(*this, true);
-      } else if (child) {
-        child->MdiParent().WindowMenu().Remove(MdiItemName());
-        if (parentFrame && parentFrame->MdiBars.ChildTab) parentFrame->MdiBars.ChildTab(*this, false);
-      }
+      if (child) ChildShown(m.WParam != 0);
       break;
+    case WM_WINDOWPOSCHANGED: {
+      // Child windows are not always told by WM_SHOWWINDOW (the system
+      // leaves it out for children): the position change carries it too.
+      const auto* pos = reinterpret_cast<const WINDOWPOS*>(m.LParam);
+      if (child && (pos->flags & SWP_SHOWWINDOW)) ChildShown(true);
+      if (child && (pos->flags & SWP_HIDEWINDOW)) ChildShown(false);
+      break;
+    }
     case WM_DESTROY:
       MdiChildDestroyed();
       break;
