@@ -159,6 +159,10 @@ void TSkinForm::ChangeMdiChildState(TWindowState state) {
       mouseTimer_->Stop();
       const TRect target = MaximizedChildBounds(area);
       form_.SetBounds(target.left, target.top, target.right, target.bottom);
+      // On top of its siblings, and the active child.
+      SetWindowPos(Wnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      SendMessageA(child->MdiParent().ClientHandle(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(Wnd()), 0);
+      RedrawWindow(Wnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
       SendMessageA(parentWnd, MsgMdiChildMaximized, reinterpret_cast<WPARAM>(Wnd()), 0);
       break;
     }

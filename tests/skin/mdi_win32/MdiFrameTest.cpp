@@ -132,6 +132,8 @@ TEST_F(MdiFrame, MaximizedChildFillsTheClientAreaAndLendsItsCaption) {
   Settle();
   const RECT area = ClientWindowRect();
   EXPECT_TRUE(second.frame->MdiMaximized());
+  EXPECT_EQ(parent.ActiveChild(), &second.form);
+  EXPECT_EQ(GetTopWindow(parent.ClientHandle()), second.form.Handle());
   EXPECT_EQ(second.form.Left(), 0);
   EXPECT_EQ(second.form.Top(), 0);
   EXPECT_EQ(second.form.Width(), area.right);
@@ -145,6 +147,7 @@ TEST_F(MdiFrame, MaximizedChildFillsTheClientAreaAndLendsItsCaption) {
   // A rename while maximized shows in the parent's caption at once.
   second.form.SetCaption("Sales");
   EXPECT_EQ(frame.CaptionText(), "Editor - [Sales]");
+  Settle();
   SaveShot(ScreenOf(parent.Handle()), "mdi-maximized");
 
   // The parent grows: the maximized child follows (the parent's frame
