@@ -305,6 +305,23 @@ TEST_F(MdiFrame, ClientWindowShowsTheSkinBackgroundAndTiledChildren) {
   SaveShot(ScreenOf(parent.Handle()), "mdi-tiled");
 }
 
+TEST_F(MdiFrame, PlainClientWindowShowsTheApplicationWorkspaceColour) {
+  for (auto& c : children) c->form.Hide();
+  frame.SetSkinData(nullptr);
+  InvalidateRect(parent.ClientHandle(), nullptr, TRUE);
+  Settle();
+  const TColor workspace = GetSysColor(COLOR_APPWORKSPACE);
+  ASSERT_NE(workspace, GetSysColor(COLOR_BTNFACE));
+  const TBitmap composed = frame.ComposeMdiClientBackground(40, 30);
+  EXPECT_EQ(composed.Pixel(5, 5), workspace);
+  RECT screen;
+  GetWindowRect(parent.ClientHandle(), &screen);
+  HDC dc = GetDC(nullptr);
+  const TBitmap shown = win32::CaptureDC(dc, TRect{screen.left, screen.top, screen.left + 40, screen.top + 30});
+  ReleaseDC(nullptr, dc);
+  EXPECT_EQ(shown.Pixel(20, 15), workspace);
+}
+
 TEST_F(MdiFrame, ChildFrameGoingFirstStillTellsTheParent) {
   TChild& first = *children[0];
   first.frame->ChangeMdiChildState(TWindowState::wsMaximized);
