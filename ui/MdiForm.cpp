@@ -23,13 +23,17 @@ TMdiWindowMenu::TMdiWindowMenu() : menu_(CreatePopupMenu()) {
 
 TMdiWindowMenu::~TMdiWindowMenu() { DestroyMenu(menu_); }
 
+std::vector<TMdiWindowMenu::TItem>::iterator TMdiWindowMenu::Position(const std::string& name) {
+  return std::find_if(items_.begin(), items_.end(), [&](const TItem& i) { return i.Name == name; });
+}
+
 const TMdiWindowMenu::TItem* TMdiWindowMenu::Find(const std::string& name) const {
   auto it = std::find_if(items_.begin(), items_.end(), [&](const TItem& i) { return i.Name == name; });
   return it == items_.end() ? nullptr : &*it;
 }
 
 void TMdiWindowMenu::Add(const TItem& item) {
-  auto it = std::find_if(items_.begin(), items_.end(), [&](const TItem& i) { return i.Name == item.Name; });
+  auto it = Position(item.Name);
   if (it != items_.end()) {
     *it = item;
   } else {
@@ -39,7 +43,7 @@ void TMdiWindowMenu::Add(const TItem& item) {
 }
 
 bool TMdiWindowMenu::SetCaption(const std::string& name, const std::string& caption) {
-  auto it = std::find_if(items_.begin(), items_.end(), [&](const TItem& i) { return i.Name == name; });
+  auto it = Position(name);
   if (it == items_.end()) return false;
   it->Caption = caption;
   Rebuild();
@@ -47,7 +51,7 @@ bool TMdiWindowMenu::SetCaption(const std::string& name, const std::string& capt
 }
 
 bool TMdiWindowMenu::SetChecked(const std::string& name, bool checked) {
-  auto it = std::find_if(items_.begin(), items_.end(), [&](const TItem& i) { return i.Name == name; });
+  auto it = Position(name);
   if (it == items_.end()) return false;
   it->Checked = checked;
   Rebuild();
@@ -55,7 +59,7 @@ bool TMdiWindowMenu::SetChecked(const std::string& name, bool checked) {
 }
 
 bool TMdiWindowMenu::Remove(const std::string& name) {
-  auto it = std::find_if(items_.begin(), items_.end(), [&](const TItem& i) { return i.Name == name; });
+  auto it = Position(name);
   if (it == items_.end()) return false;
   items_.erase(it);
   Rebuild();

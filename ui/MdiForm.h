@@ -49,6 +49,7 @@ class TMdiWindowMenu {
 
  private:
   void Rebuild();
+  std::vector<TItem>::iterator Position(const std::string& name);
   HMENU menu_;
   std::vector<TItem> items_;
 };
