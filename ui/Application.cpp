@@ -7,6 +7,7 @@
 
 #include "core/Exception.h"
 #include "platform/Ui.h"
+#include "ui/MdiForm.h"
 #include "ui/UiException.h"
 
 namespace tavo::ui {
@@ -206,6 +207,11 @@ bool TApplication::PreTranslate(MSG& msg) {
     bool handled = false;
     OnMessage(msg, handled);
     if (handled) return true;
+  }
+  // Ctrl+F4 and Ctrl+F6 of a multi-document window go to its client window.
+  if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
+    TMdiForm* mdi = FindMdiForm(msg.hwnd);
+    if (mdi && mdi->ClientHandle() && TranslateMDISysAccel(mdi->ClientHandle(), &msg)) return true;
   }
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0 &&
       GetKeyState(VK_MENU) >= 0) {

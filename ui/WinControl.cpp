@@ -35,6 +35,14 @@ void RegisterOwnClass(const std::string& name, UINT classStyle, WNDPROC proc) {
   registered.insert(name);
 }
 
+// A window rectangle in the coordinates its position is given in: the
+// parent window's client area for a child window (our control's or, for a
+// multi-document child, the client window's), the screen otherwise.
+void MapToParentWindow(HWND wnd, RECT& r) {
+  if (!(GetWindowLongPtrA(wnd, GWL_STYLE) & WS_CHILD)) return;
+  if (HWND parent = GetParent(wnd)) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+}
+
 bool IsReflected(UINT msg) { return msg >= CN_BASE && msg < CN_BASE + WM_USER; }
 
 }  // namespace
@@ -75,7 +83,8 @@ void TWinControl::CreateHandle(const TCreateParams& params) {
   HMENU menu = Parent() ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId_)) : nullptr;
   caption_ = params.Caption;
   HWND wnd = CreateWindowExA(params.ExStyle, params.ClassName.c_str(), params.Caption.c_str(), style, Left(), Top(),
-                             Width(), Height(), parentWnd, menu, instance, this);
+                             Width(), Height(), parentWnd, menu, instance,
+                             params.SystemClass && params.CreateParam ? params.CreateParam : this);
   if (!wnd) RaiseLastOSError();
   if (params.SystemClass) {
     handle_ = wnd;
@@ -110,7 +119,12 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND wnd, UINT msg, WPARAM wParam, LPAR
     // Our own classes bind the object at WM_NCCREATE (WM_GETMINMAXINFO
     // comes before it and gets the default handling).
     if (msg == WM_NCCREATE) {
-      self = static_cast<TWinControl*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+      const auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
+      // A multi-document child gets its creation parameter wrapped.
+      self = static_cast<TWinControl*>(
+          (cs->dwExStyle & WS_EX_MDICHILD) && cs->lpCreateParams
+              ? reinterpret_cast<void*>(static_cast<const MDICREATESTRUCTA*>(cs->lpCreateParams)->lParam)
+              : cs->lpCreateParams);
       if (self) {
         SetPropA(wnd, kControlProp, self);
         self->handle_ = wnd;
@@ -252,7 +266,7 @@ void TWinControl::WndProc(TMessage& m) {
       DefaultHandler(m);
       RECT w;
       GetWindowRect(m.Wnd, &w);
-      if (Parent() && Parent()->handle_) MapWindowPoints(nullptr, Parent()->handle_, reinterpret_cast<POINT*>(&w), 2);
+      MapToParentWindow(m.Wnd, w);
       const bool resized = w.right - w.left != Width() || w.bottom - w.top != Height();
       StoreBounds(w.left, w.top, w.right - w.left, w.bottom - w.top);
       if (m.Msg == WM_SIZE || resized) AlignControls();
@@ -337,7 +351,7 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
     MoveWindow(handle_, left, top, width, height, TRUE);
     RECT w;
     GetWindowRect(handle_, &w);
-    if (Parent() && Parent()->handle_) MapWindowPoints(nullptr, Parent()->handle_, reinterpret_cast<POINT*>(&w), 2);
+    MapToParentWindow(handle_, w);
     StoreBounds(w.left, w.top, w.right - w.left, w.bottom - w.top);
   } else {
     StoreBounds(left, top, width, height);

@@ -25,6 +25,9 @@ struct TCreateParams {
   // Top-level windows only: the owner (null for a child: its parent).
   HWND Owner = nullptr;
   std::string Caption;
+  // System classes only: the creation parameter the class expects (the
+  // multi-document client's CLIENTCREATESTRUCT).
+  void* CreateParam = nullptr;
 };
 
 // Parameters for subclassing a system control class.
@@ -119,8 +122,9 @@ class TWinControl : public TControl {
   // does not handle.
   virtual void WndProc(TMessage& message);
   // The window class's own procedure (DefWindowProcA, or the system
-  // control's procedure for a subclassed one).
-  void DefaultHandler(TMessage& message);
+  // control's procedure for a subclassed one). Multi-document forms put
+  // the frame's and the child's default procedures here.
+  virtual void DefaultHandler(TMessage& message);
 
   // For our own window classes: draws the whole client area (background,
   // own drawing) into an off-screen DC before the windowless children are

@@ -73,6 +73,10 @@ TSkinForm::TSkinForm(ui::TComponent* owner, TControlTimerFactory timers, TLayere
 }
 
 TSkinForm::~TSkinForm() {
+  // The form's members die before its window's WM_DESTROY: a child's
+  // duties towards its parent are done here too.
+  MdiChildDestroyed();
+  UnhookClientWindow();
   // Give the window procedure back only while ours is the one installed: a
   // component that hooked after us would be cut off otherwise.
   if (!Designing) {
@@ -252,9 +256,14 @@ void TSkinForm::LayOut() {
 
 // --- what the objects ask of the frame -----------------------------------
 
-bool TSkinForm::FormActive() const { return form_.Active(); }
+bool TSkinForm::FormActive() const { return IsMdiForm() || IsMdiChild() ? formActive_ : form_.Active(); }
 
-std::string TSkinForm::CaptionText() const { return form_.Caption(); }
+std::string TSkinForm::CaptionText() const {
+  if (!IsMdiForm() || !mdiChildMaximized_) return form_.Caption();
+  const auto* child = static_cast<const TSkinForm*>(mdiChildren_.MaximizedChild());
+  const std::string caption = child ? child->Form().Caption() : std::string();
+  return MdiParentCaption(form_.Caption(), &caption);
+}
 
 int TSkinForm::CaptionCharset() const {
   if (skinData_ && skinData_->ResourceStrData()) return skinData_->ResourceStrData()->CharSet;
@@ -290,7 +299,17 @@ void TSkinForm::SetAnimationTimer(bool enabled) {
   }
 }
 
-void TSkinForm::ExecuteCommand(TStdCommand command) { skin::ExecuteCommand(command, false, *states_); }
+void TSkinForm::ExecuteCommand(TStdCommand command) {
+  // A multi-document child changes state inside its parent's client window.
+  if (IsMdiChild() && command == TStdCommand::cmMaximize) {
+    ChangeMdiChildState(mdiMaximized_ ? TWindowState::wsNormal : TWindowState::wsMaximized);
+  } else if (IsMdiChild() && command == TStdCommand::cmMinimize) {
+    ChangeMdiChildState(WindowState() == TWindowState::wsMinimized ? TWindowState::wsNormal
+                                                                    : TWindowState::wsMinimized);
+  } else {
+    skin::ExecuteCommand(command, false, *states_);
+  }
+}
 
 void TSkinForm::CloseForm() {
   if (Wnd()) PostMessageA(Wnd(), WM_CLOSE, 0, 0);

@@ -20,6 +20,7 @@
 #include "skin/FrameClientArea.h"
 #include "skin/FrameGeometry.h"
 #include "skin/FrameLayout.h"
+#include "skin/FrameMdi.h"
 #include "skin/FrameObjects.h"
 #include "skin/MaskRegion.h"
 #include "skin/SkinComponent.h"
@@ -29,6 +30,7 @@
 #include "ui/Component.h"
 #include "ui/Form.h"
 #include "ui/Graphics.h"
+#include "ui/MdiForm.h"
 
 namespace tavo::skin {
 
@@ -63,6 +65,19 @@ using TActivateCustomObjectEvent =
 using TFrameNotifyEvent = std::function<void(TSkinForm& sender)>;
 
 enum class TFrameMode { fmPlain, fmSkinned };
+
+// What a multi-document frame tells the main menu bar and the tabs bar of
+// its parent form; those bars are components of their own, so the frame
+// only calls these when set.
+struct TMdiBars {
+  std::function<void()> RefreshMainMenuBar;
+  std::function<void()> RefreshTabsBar;
+  // The main menu bar shows (true) or hides the maximized child's buttons.
+  std::function<void(bool)> ShowChildButtons;
+  // A child's tab: added (true) or removed, and repainted on a rename.
+  std::function<void(TSkinForm& child, bool present)> ChildTab;
+  std::function<void(TSkinForm& child)> RepaintChildTab;
+};
 
 class TSkinForm : public ui::TComponent, public TSkinComponent, public TFrameObjectHost {
  public:
@@ -155,6 +170,9 @@ class TSkinForm : public ui::TComponent, public TSkinComponent, public TFrameObj
   void ChangeRollUp(bool value);
   void HideToTray();
   void ShowFromTray();
+  // What hiding to and showing from the tray do; set by AssignTrayIcon,
+  // empty while the frame has no tray icon.
+  std::function<void()> TrayHide, TrayShow;
   void TrackHover(TPoint p, bool inFrame);
   void PressObject(TSkinMouseButton button, TPoint p);
   void ReleaseObject(TSkinMouseButton button, TPoint p);
@@ -192,6 +210,28 @@ class TSkinForm : public ui::TComponent, public TSkinComponent, public TFrameObj
   TBitmap ComposeWindow(const TBitmap& background);
   // The client background WM_ERASEBKGND draws, client width x height.
   TBitmap ComposeClientBackground();
+
+  // --- multi-document ------------------------------------------------------
+  TMdiBars MdiBars;
+  bool IsMdiForm() const;
+  bool IsMdiChild() const;
+  // The frame's own belief whether the window is active (multi-document
+  // forms and children only: their activation is the client window's).
+  bool FormActiveFlag() const { return formActive_; }
+  // Parent: a child is maximized in its frame.
+  bool MdiChildMaximized() const { return mdiChildMaximized_; }
+  // Child: maximized in the parent's frame.
+  bool MdiMaximized() const { return mdiMaximized_; }
+  const TRect& MdiRestoreBounds() const { return mdiRestoreBounds_; }
+  // Parent: the part of its client area left to the children.
+  TRect MdiClientArea() const;
+  // Child: minimizes into a slot, maximizes into the parent's frame or
+  // restores its bounds, telling the parent's frame.
+  void ChangeMdiChildState(TWindowState state);
+  // Parent: whether its client window's procedure is ours.
+  bool ClientWindowHooked() const { return clientHooked_; }
+  // Parent: the client window's background, its width x height.
+  TBitmap ComposeMdiClientBackground(int width, int height);
 
   // --- TFrameObjectHost ------------------------------------------------------
   bool FormActive() const override;
@@ -263,6 +303,19 @@ class TSkinForm : public ui::TComponent, public TSkinComponent, public TFrameObj
   void HandleSize(ui::TMessage& m);
   void HandleShowWindow(ui::TMessage& m);
   void HandleFadeTimer();
+  // Multi-document rows; true when the message is fully handled.
+  bool MdiFrameMessage(ui::TMessage& m);
+  void MdiClientProc(ui::TMessage& m);
+  void HookClientWindow();
+  void UnhookClientWindow();
+  void RefitMdiChildren();
+  void MdiChildDestroyed();
+  void MdiRefreshBars();
+  ui::TMdiChildForm* MdiChild() const;
+  TSkinForm* MdiParentFrame() const;
+  std::string MdiItemName() const;
+  void AddWindowMenuItem();
+  void ChildShown(bool shown);
 
   bool Skinned() const { return mode_ == TFrameMode::fmSkinned && skinData_ && !skinData_->IsEmpty; }
   bool BorderNone() const { return form_.BorderStyle() == ui::TBorderStyle::bsNone; }
@@ -319,6 +372,18 @@ class TSkinForm : public ui::TComponent, public TSkinComponent, public TFrameObj
   struct TFrameMenus;
   std::unique_ptr<TFrameMenus, void (*)(TFrameMenus*)> menus_{nullptr, nullptr};
   TFrameMenus& Menus();
+
+  bool formActive_ = false;
+  bool mdiChildMaximized_ = false;
+  bool mdiMaximized_ = false;
+  // A multi-document child keeps its state here: it changes inside the
+  // parent's client window, not through the frame's own window states.
+  TWindowState mdiWindowState_ = TWindowState::wsNormal;
+  bool mdiDestroyDone_ = false;
+  TRect mdiRestoreBounds_;
+  TMdiChildren mdiChildren_;
+  bool clientHooked_ = false;
+  ui::TWndMethod clientPrevious_;
 };
 
 // The frame a form owns, or null.

@@ -26,6 +26,7 @@ void PaintSafely(F&& paint) noexcept {
 }  // namespace
 
 void TSkinForm::FrameWndProc(ui::TMessage& m) {
+  if (MdiFrameMessage(m)) return;
   if (HandleInputMessage(m)) return;
   if (IsSkinMessage(m.Msg)) {
     HandleSkinMessage(m);

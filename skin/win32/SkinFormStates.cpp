@@ -74,7 +74,9 @@ void TSkinFormStates::HideToTray() { frame_.HideToTray(); }
 
 // --- TSkinForm: window states ----------------------------------------------------
 
-TWindowState TSkinForm::WindowState() const { return states_->State().State(); }
+TWindowState TSkinForm::WindowState() const {
+  return IsMdiChild() ? mdiWindowState_ : states_->State().State();
+}
 bool TSkinForm::RolledUp() const { return states_->State().RolledUp(); }
 TRect TSkinForm::RestoreBounds() const { return states_->State().RestoreBounds(); }
 bool TSkinForm::RolledUpWhileMaximized() const { return states_->State().RolledUpWhileMaximized(); }
@@ -97,7 +99,11 @@ void TSkinForm::ChangeRollUp(bool value) {
 }
 
 // The tray icon component attaches here; without one both do nothing.
-void TSkinForm::HideToTray() {}
-void TSkinForm::ShowFromTray() {}
+void TSkinForm::HideToTray() {
+  if (TrayHide) TrayHide();
+}
+void TSkinForm::ShowFromTray() {
+  if (TrayShow) TrayShow();
+}
 
 }  // namespace tavo::skin

@@ -23,15 +23,10 @@ void AssignTrayIcon(TSkinForm& frame, TTrayIcon& tray) {
   if (!frame.AlwaysShowInTray) tray.SetIconVisible(false);
   tray.MinimizeToTray = false;
   if (!tray.OnDblClick) tray.OnDblClick = [&frame, &tray](TTrayIconLogic&) { ShowFromTray(frame, tray); };
-  auto previous = frame.OnWindowCommand;
-  frame.OnWindowCommand = [&frame, &tray, previous](TStdCommand command) {
-    if (command == TStdCommand::cmMinimizeToTray ||
-        (command == TStdCommand::cmMinimize && frame.AlwaysMinimizeToTray)) {
-      HideToTray(frame, tray);
-    } else if (previous) {
-      previous(command);
-    }
-  };
+  // The frame's own commands (its minimise-to-tray button, minimise with
+  // AlwaysMinimizeToTray, the tray items of its system menu) end here.
+  frame.TrayHide = [&frame, &tray] { HideToTray(frame, tray); };
+  frame.TrayShow = [&frame, &tray] { ShowFromTray(frame, tray); };
 }
 
 }  // namespace tavo::skin
