@@ -53,6 +53,8 @@ class TSortedZip {
   TDuplicates Duplicates;
 
  private:
+  // The appended entries' indexes in sorted order, duplicates side by side.
+  std::vector<size_t> InsertionOrder() const;
   std::vector<TZipHeaderInfo*> items_;
 };
 
