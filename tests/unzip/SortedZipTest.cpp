@@ -96,6 +96,47 @@ TEST(SortedZipTest, OneSortPlacesEntriesWhereInsertionWould) {
   }
 }
 
+TEST(SortedZipTest, PhysicalOrderWithTiesRunsAndLargeValues) {
+  // Physical order sorts by keys taken once; ties (accepted duplicates), an
+  // input already in order, one out of place at the end, and Zip64 values
+  // must all land where insertion puts them.
+  std::mt19937 random(11);
+  const auto fill = [&](std::vector<zip::TZipHeaderInfo>& entries, int layout) {
+    for (size_t i = 0; i < entries.size(); ++i) {
+      auto& e = entries[i];
+      switch (layout) {
+        case 0:  // few places: ties everywhere
+          e.LocalHeaderOffset = static_cast<uint32_t>(random() % 5);
+          e.DiskNumberStart = static_cast<uint16_t>(random() % 2);
+          break;
+        case 1:  // rising
+          e.LocalHeaderOffset = static_cast<uint32_t>(i * 10);
+          break;
+        case 2:  // rising, then one repeating the first place
+          e.LocalHeaderOffset = static_cast<uint32_t>(i + 1 == entries.size() ? 0 : i * 10);
+          break;
+        default:  // offsets past 4 GB on descending parts
+          e.SetEffectiveLocalHeaderOffset((uint64_t{1} << 33) - i * 3 % 7);
+          e.SetEffectiveDiskNumberStart(static_cast<uint32_t>(70000 - i % 3));
+          break;
+      }
+    }
+  };
+  for (int layout = 0; layout < 4; ++layout) {
+    for (int round = 0; round < 10; ++round) {
+      std::vector<zip::TZipHeaderInfo> entries(30);
+      fill(entries, layout);
+      zip::TSortedZip sorted(TZipSortMode::ByNone, zip::TDuplicates::dupAccept);
+      for (auto& e : entries) sorted.Append(&e);
+      sorted.Sort();
+      const auto expected = InsertOneByOne(sorted, entries);
+      ASSERT_EQ(sorted.Count(), static_cast<int>(expected.size()));
+      for (int k = 0; k < sorted.Count(); ++k)
+        ASSERT_EQ(sorted.Items(k), expected[static_cast<size_t>(k)]) << "layout " << layout << " round " << round;
+    }
+  }
+}
+
 TEST(SortedZipTest, ReversedDirectoryReadsInPhysicalAndNameOrder) {
   // A central directory listing its entries from the last offset to the
   // first, with names in falling order: the shape that made one-by-one
