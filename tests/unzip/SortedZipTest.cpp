@@ -64,6 +64,17 @@ std::vector<const zip::TZipHeaderInfo*> InsertOneByOne(const zip::TSortedZip& ru
   return list;
 }
 
+// Appends the entries in order, sorts once (duplicates accepted) and
+// expects the list insertion one by one would have made.
+void ExpectOneSortMatchesInsertion(TZipSortMode mode, std::vector<zip::TZipHeaderInfo>& entries) {
+  zip::TSortedZip sorted(mode, zip::TDuplicates::dupAccept);
+  for (auto& e : entries) sorted.Append(&e);
+  sorted.Sort();
+  const auto expected = InsertOneByOne(sorted, entries);
+  ASSERT_EQ(sorted.Count(), static_cast<int>(expected.size()));
+  for (int k = 0; k < sorted.Count(); ++k) ASSERT_EQ(sorted.Items(k), expected[static_cast<size_t>(k)]) << k;
+}
+
 TEST(SortedZipTest, OneSortPlacesEntriesWhereInsertionWould) {
   // Few distinct keys so that ties are everywhere; every mode, every seed.
   std::mt19937 random(7);
@@ -85,13 +96,9 @@ TEST(SortedZipTest, OneSortPlacesEntriesWhereInsertionWould) {
                                                         ? (i * 7919) % 101 : random() % 4);
         e.DiskNumberStart = static_cast<uint16_t>(random() % 2);
       }
-      zip::TSortedZip sorted(static_cast<TZipSortMode>(mode), zip::TDuplicates::dupAccept);
-      for (auto& e : entries) sorted.Append(&e);
-      sorted.Sort();
-      const auto expected = InsertOneByOne(sorted, entries);
-      ASSERT_EQ(sorted.Count(), static_cast<int>(expected.size()));
-      for (int k = 0; k < sorted.Count(); ++k)
-        ASSERT_EQ(sorted.Items(k), expected[static_cast<size_t>(k)]) << "mode " << mode << " round " << round;
+      SCOPED_TRACE("mode " + std::to_string(mode) + " round " + std::to_string(round));
+      ExpectOneSortMatchesInsertion(static_cast<TZipSortMode>(mode), entries);
+      if (HasFatalFailure()) return;
     }
   }
 }
@@ -126,13 +133,9 @@ TEST(SortedZipTest, PhysicalOrderWithTiesRunsAndLargeValues) {
     for (int round = 0; round < 10; ++round) {
       std::vector<zip::TZipHeaderInfo> entries(30);
       fill(entries, layout);
-      zip::TSortedZip sorted(TZipSortMode::ByNone, zip::TDuplicates::dupAccept);
-      for (auto& e : entries) sorted.Append(&e);
-      sorted.Sort();
-      const auto expected = InsertOneByOne(sorted, entries);
-      ASSERT_EQ(sorted.Count(), static_cast<int>(expected.size()));
-      for (int k = 0; k < sorted.Count(); ++k)
-        ASSERT_EQ(sorted.Items(k), expected[static_cast<size_t>(k)]) << "layout " << layout << " round " << round;
+      SCOPED_TRACE("layout " + std::to_string(layout) + " round " + std::to_string(round));
+      ExpectOneSortMatchesInsertion(TZipSortMode::ByNone, entries);
+      if (HasFatalFailure()) return;
     }
   }
 }
