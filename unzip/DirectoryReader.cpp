@@ -31,6 +31,15 @@ bool HasExtensionIgnoringCase(const std::string& name, const char* ext) {
   return EndsWithTextMbcs(name, ext, platform::AnsiCodePage());
 }
 
+// The last "\\" of a name in the ANSI code page, npos when none. Without a
+// byte above 0x7F there is no double-byte character whose trail byte could
+// look like one, and the plain search from the end gives the same answer.
+size_t LastBackslash(const std::string& name) {
+  for (const char c : name)
+    if (static_cast<unsigned char>(c) >= 0x80) return LastDelimiter(name, "\\");
+  return name.rfind('\\');
+}
+
 // ZipName with its extension replaced by ".zfc".
 std::string DirectoryFileName(const std::string& zipName) {
   const size_t slash = LastDelimiter(zipName, "\\");
@@ -170,11 +179,17 @@ bool TDirectoryReader::ReadHeader(TStream*& src, const THeaderLayout& layout, ui
   entry.Crc32 = GetU32(h + layout.crc32);
   entry.CompressedSize = GetU32(h + layout.compressedSize);
   entry.UncompressedSize = GetU32(h + layout.uncompressedSize);
-  const std::string& path = decoded.name;
-  const size_t slash = LastDelimiter(path, "\\");
-  entry.SetDirectory(slash == std::string::npos ? std::string() : path.substr(0, slash + 1));
-  entry.SetFileName(slash == std::string::npos ? path : path.substr(slash + 1));
-  entry.FileNameLength = static_cast<uint16_t>(std::min<size_t>(path.size(), 0xFFFF));
+  std::string& path = decoded.name;
+  const size_t pathSize = path.size();
+  const size_t slash = LastBackslash(path);
+  if (slash == std::string::npos) {
+    entry.SetDirectory(std::string());
+    entry.SetFileName(std::move(path));
+  } else {
+    entry.SetDirectory(path.substr(0, slash + 1));
+    entry.SetFileName(path.substr(slash + 1));
+  }
+  entry.FileNameLength = static_cast<uint16_t>(std::min<size_t>(pathSize, 0xFFFF));
   return true;
 }
 

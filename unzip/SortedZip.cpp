@@ -69,13 +69,54 @@ TZipHeaderInfo* TSortedZip::Items(int index) const {
   return items_[static_cast<size_t>(index)];
 }
 
-void TSortedZip::Sort() {
+namespace {
+
+// The physical place of an entry and where it was read; the order of the
+// ByNone mode, kept in one array so that sorting touches no entry record.
+struct TPlaceKey {
+  uint64_t offset;
+  uint32_t disk;
+  uint32_t read;  // a list counts its entries in an int
+};
+
+constexpr size_t kPrefetchAhead = 8;
+
+}  // namespace
+
+std::vector<size_t> TSortedZip::InsertionOrder(std::vector<bool>& tied) const {
+  const size_t n = items_.size();
+  std::vector<size_t> order(n);
+  tied.assign(n, false);
+  if (SortMode == TZipSortMode::ByNone) {
+    // Same order as the comparison below, from keys: ascending place, and
+    // among equal places the entry read later first.
+    std::vector<TPlaceKey> keys(n);
+    bool ascending = true;
+    for (size_t k = 0; k < n; ++k) {
+      // The records lie apart in memory; ask for the ones ahead early.
+      if (k + kPrefetchAhead < n) __builtin_prefetch(items_[k + kPrefetchAhead]);
+      keys[k] = {items_[k]->EffectiveLocalHeaderOffset(), items_[k]->EffectiveDiskNumberStart(),
+                 static_cast<uint32_t>(k)};
+      if (k > 0 && !(keys[k - 1].disk < keys[k].disk ||
+                     (keys[k - 1].disk == keys[k].disk && keys[k - 1].offset < keys[k].offset)))
+        ascending = false;
+    }
+    if (!ascending)
+      std::sort(keys.begin(), keys.end(), [](const TPlaceKey& x, const TPlaceKey& y) {
+        if (x.disk != y.disk) return x.disk < y.disk;
+        if (x.offset != y.offset) return x.offset < y.offset;
+        return x.read > y.read;
+      });
+    for (size_t k = 0; k < n; ++k) {
+      order[k] = keys[k].read;
+      tied[k] = k > 0 && keys[k].disk == keys[k - 1].disk && keys[k].offset == keys[k - 1].offset;
+    }
+    return order;
+  }
   // Inserting entry j (read after entry i) one by one puts it before i
   // exactly when Compare(i, j) is not negative; ordering the pairs that way
   // gives the same list in O(n log n). Every mode's comparison derives from
   // a key, so this is a strict total order and the position is unique.
-  const size_t n = items_.size();
-  std::vector<size_t> order(n);
   std::iota(order.begin(), order.end(), size_t{0});
   auto before = [this](size_t x, size_t y) {
     if (x == y) return false;
@@ -83,11 +124,19 @@ void TSortedZip::Sort() {
     return Compare(*items_[x], *items_[y]) < 0;
   };
   std::sort(order.begin(), order.end(), before);
+  for (size_t k = 1; k < n; ++k) tied[k] = Compare(*items_[order[k - 1]], *items_[order[k]]) == 0;
+  return order;
+}
+
+void TSortedZip::Sort() {
+  std::vector<bool> tied;
+  std::vector<size_t> order = InsertionOrder(tied);
+  const size_t n = order.size();
   std::vector<TZipHeaderInfo*> sorted;
   sorted.reserve(n);
   for (size_t k = 0; k < n; ++k) {
     // Equal entries lie side by side; the one read later is the duplicate.
-    if (k > 0 && Compare(*items_[order[k - 1]], *items_[order[k]]) == 0) {
+    if (tied[k]) {
       if (Duplicates == TDuplicates::dupError) throw EListError(kMsgDuplicateIndex);
       if (Duplicates == TDuplicates::dupIgnore) {
         if (order[k] < order[k - 1]) sorted.back() = items_[order[k]];

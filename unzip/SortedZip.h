@@ -53,6 +53,9 @@ class TSortedZip {
   TDuplicates Duplicates;
 
  private:
+  // The appended entries' indexes in sorted order, duplicates side by side;
+  // tied[k] tells that the k-th compares equal to the one before it.
+  std::vector<size_t> InsertionOrder(std::vector<bool>& tied) const;
   std::vector<TZipHeaderInfo*> items_;
 };
 

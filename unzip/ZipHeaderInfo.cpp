@@ -2,6 +2,7 @@
 #include "unzip/ZipHeaderInfo.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "unzip/ZipFormat.h"
 
@@ -33,13 +34,13 @@ void TZipHeaderInfo::Assign(const TZipHeaderInfo& other) {
   directory_ = other.directory_;
 }
 
-void TZipHeaderInfo::SetFileName(const std::string& name) {
-  fileName_ = name;
+void TZipHeaderInfo::SetFileName(std::string name) {
+  fileName_ = std::move(name);
   UpdateNameLength();
 }
 
-void TZipHeaderInfo::SetDirectory(const std::string& directory) {
-  directory_ = directory;
+void TZipHeaderInfo::SetDirectory(std::string directory) {
+  directory_ = std::move(directory);
   if (!directory_.empty() && directory_.back() != '\\') directory_ += '\\';
   UpdateNameLength();
 }

@@ -63,9 +63,9 @@ class TZipHeaderInfo {
 
   const std::string& FileName() const { return fileName_; }
   const std::string& Directory() const { return directory_; }
-  void SetFileName(const std::string& name);
+  void SetFileName(std::string name);
   // Appends "\" to a non-empty value that does not end in one.
-  void SetDirectory(const std::string& directory);
+  void SetDirectory(std::string directory);
   // Directory followed by FileName.
   std::string Path() const { return directory_ + fileName_; }
   bool Encrypted() const { return (BitFlag & 1) != 0; }

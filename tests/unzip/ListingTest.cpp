@@ -2,6 +2,7 @@
 // and Python's zipfile: same names, sizes, compressed sizes and CRCs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <sstream>
 #include <string>
@@ -161,6 +162,28 @@ TEST_F(ListingTest, HandBuiltArchives) {
   misc.comment = "made by hand";
   WriteFile(dir / "misc.zip", misc.Build());
   ExpectSameAsUnzip(dir / "misc.zip");
+}
+
+TEST_F(ListingTest, ShortListingIsUnzipsByteForByte) {
+  // Sizes of 1 to 8 digits, dates whose every field needs its leading zero
+  // or not, and more lines than the listing writes in one block.
+  const std::string script =
+      "import zipfile\n"
+      "with zipfile.ZipFile('long.zip', 'w', zipfile.ZIP_DEFLATED) as z:\n"
+      "    z.writestr('big/zeros.bin', bytes(12345678))\n"
+      "    for i in range(9000):\n"
+      "        when = (1980 + i % 120, 1 + i % 12, 1 + i % 28, i % 24, i % 60, i % 30 * 2)\n"
+      "        z.writestr(zipfile.ZipInfo('d%02d/entry%05d.txt' % (i % 37, i), when), b'y' * (i * i % 1500))\n"
+      "    z.writestr('top.txt', b'')\n";
+  WriteFile(dir / "make.py", script);
+  ASSERT_EQ(RunCommand("python3 make.py", nullptr, dir.Path()), 0);
+  std::string ours, theirs;
+  ASSERT_EQ(RunCommand(ShellQuote(TAVO_TUNZIP) + " l long.zip", &ours, dir.Path()), 0);
+  ASSERT_EQ(RunCommand("unzip -l long.zip", &theirs, dir.Path()), 0);
+  ASSERT_GT(ours.size(), 256u * 1024u);
+  EXPECT_TRUE(ours == theirs) << "first difference at byte "
+                              << std::mismatch(ours.begin(), ours.end(), theirs.begin(), theirs.end()).first -
+                                     ours.begin();
 }
 
 TEST_F(ListingTest, SortOptionOrdersByName) {

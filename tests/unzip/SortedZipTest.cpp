@@ -64,6 +64,17 @@ std::vector<const zip::TZipHeaderInfo*> InsertOneByOne(const zip::TSortedZip& ru
   return list;
 }
 
+// Appends the entries in order, sorts once (duplicates accepted) and
+// expects the list insertion one by one would have made.
+void ExpectOneSortMatchesInsertion(TZipSortMode mode, std::vector<zip::TZipHeaderInfo>& entries) {
+  zip::TSortedZip sorted(mode, zip::TDuplicates::dupAccept);
+  for (auto& e : entries) sorted.Append(&e);
+  sorted.Sort();
+  const auto expected = InsertOneByOne(sorted, entries);
+  ASSERT_EQ(sorted.Count(), static_cast<int>(expected.size()));
+  for (int k = 0; k < sorted.Count(); ++k) ASSERT_EQ(sorted.Items(k), expected[static_cast<size_t>(k)]) << k;
+}
+
 TEST(SortedZipTest, OneSortPlacesEntriesWhereInsertionWould) {
   // Few distinct keys so that ties are everywhere; every mode, every seed.
   std::mt19937 random(7);
@@ -85,13 +96,46 @@ TEST(SortedZipTest, OneSortPlacesEntriesWhereInsertionWould) {
                                                         ? (i * 7919) % 101 : random() % 4);
         e.DiskNumberStart = static_cast<uint16_t>(random() % 2);
       }
-      zip::TSortedZip sorted(static_cast<TZipSortMode>(mode), zip::TDuplicates::dupAccept);
-      for (auto& e : entries) sorted.Append(&e);
-      sorted.Sort();
-      const auto expected = InsertOneByOne(sorted, entries);
-      ASSERT_EQ(sorted.Count(), static_cast<int>(expected.size()));
-      for (int k = 0; k < sorted.Count(); ++k)
-        ASSERT_EQ(sorted.Items(k), expected[static_cast<size_t>(k)]) << "mode " << mode << " round " << round;
+      SCOPED_TRACE("mode " + std::to_string(mode) + " round " + std::to_string(round));
+      ExpectOneSortMatchesInsertion(static_cast<TZipSortMode>(mode), entries);
+      if (HasFatalFailure()) return;
+    }
+  }
+}
+
+TEST(SortedZipTest, PhysicalOrderWithTiesRunsAndLargeValues) {
+  // Physical order sorts by keys taken once; ties (accepted duplicates), an
+  // input already in order, one out of place at the end, and Zip64 values
+  // must all land where insertion puts them.
+  std::mt19937 random(11);
+  const auto fill = [&](std::vector<zip::TZipHeaderInfo>& entries, int layout) {
+    for (size_t i = 0; i < entries.size(); ++i) {
+      auto& e = entries[i];
+      switch (layout) {
+        case 0:  // few places: ties everywhere
+          e.LocalHeaderOffset = static_cast<uint32_t>(random() % 5);
+          e.DiskNumberStart = static_cast<uint16_t>(random() % 2);
+          break;
+        case 1:  // rising
+          e.LocalHeaderOffset = static_cast<uint32_t>(i * 10);
+          break;
+        case 2:  // rising, then one repeating the first place
+          e.LocalHeaderOffset = static_cast<uint32_t>(i + 1 == entries.size() ? 0 : i * 10);
+          break;
+        default:  // offsets past 4 GB on descending parts
+          e.SetEffectiveLocalHeaderOffset((uint64_t{1} << 33) - i * 3 % 7);
+          e.SetEffectiveDiskNumberStart(static_cast<uint32_t>(70000 - i % 3));
+          break;
+      }
+    }
+  };
+  for (int layout = 0; layout < 4; ++layout) {
+    for (int round = 0; round < 10; ++round) {
+      std::vector<zip::TZipHeaderInfo> entries(30);
+      fill(entries, layout);
+      SCOPED_TRACE("layout " + std::to_string(layout) + " round " + std::to_string(round));
+      ExpectOneSortMatchesInsertion(TZipSortMode::ByNone, entries);
+      if (HasFatalFailure()) return;
     }
   }
 }

@@ -73,17 +73,96 @@ bool AllEntriesRead(const zip::TUnZip& unzip, const std::string& archiveName) {
   return false;
 }
 
+namespace {
+
+// Collects the listing's text and writes it in large blocks: a million
+// entries make a million lines, and one stdio call per field was most of
+// the listing's time.
+class TListingOutput {
+ public:
+  explicit TListingOutput(FILE* out) : out_(out) { text_.reserve(kBlock + 1024); }
+  ~TListingOutput() { Flush(); }
+  TListingOutput(const TListingOutput&) = delete;
+  TListingOutput& operator=(const TListingOutput&) = delete;
+
+  void Text(const char* s, size_t n) {
+    text_.append(s, n);
+    if (text_.size() >= kBlock) Flush();
+  }
+  void Text(const std::string& s) { Text(s.data(), s.size()); }
+  // The decimal digits of value, right-aligned in width with pad before.
+  void Number(uint64_t value, size_t width, char pad) {
+    char digits[20];
+    size_t n = 0;
+    do {
+      digits[n++] = static_cast<char>('0' + value % 10);
+      value /= 10;
+    } while (value != 0);
+    if (n < width) text_.append(width - n, pad);
+    while (n > 0) text_.push_back(digits[--n]);
+  }
+  // "yyyy-mm-dd hh:mm"
+  void Date(uint32_t dosDateTime) {
+    const uint32_t date = dosDateTime >> 16, time = dosDateTime & 0xFFFF;
+    Number(1980 + (date >> 9), 4, '0');
+    text_.push_back('-');
+    Number((date >> 5) & 0x0F, 2, '0');
+    text_.push_back('-');
+    Number(date & 0x1F, 2, '0');
+    text_.push_back(' ');
+    Number(time >> 11, 2, '0');
+    text_.push_back(':');
+    Number((time >> 5) & 0x3F, 2, '0');
+  }
+  // The entry's DisplayName; an ASCII name needs no conversion and is
+  // copied straight from its two parts.
+  void Name(const TZipHeaderInfo& entry) {
+    const std::string& dir = entry.Directory();
+    const std::string& file = entry.FileName();
+    if (!IsAsciiText(dir) || !IsAsciiText(file)) {
+      Text(DisplayName(entry));
+      return;
+    }
+    const size_t from = text_.size();
+    text_.append(dir).append(file);
+    std::replace(text_.begin() + static_cast<std::ptrdiff_t>(from), text_.end(), '\\', '/');
+  }
+  void Flush() {
+    if (!text_.empty()) std::fwrite(text_.data(), 1, text_.size(), out_);
+    text_.clear();
+  }
+
+ private:
+  static bool IsAsciiText(const std::string& s) {
+    for (const char c : s)
+      if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+  }
+  static constexpr size_t kBlock = 256 * 1024;
+  FILE* out_;
+  std::string text_;
+};
+
+}  // namespace
+
 void ListShort(zip::TUnZip& unzip, const std::string& archiveName, FILE* out) {
   PrintHeader(unzip, archiveName, out);
   std::fprintf(out, "  Length      Date    Time    Name\n---------  ---------- -----   ----\n");
   uint64_t total = 0;
   const int count = unzip.EntryCount();
-  for (int i = 0; i < count; ++i) {
-    const TZipHeaderInfo& e = unzip.Entry(i);
-    total += e.EffectiveUncompressedSize();
-    std::fprintf(out, "%9" PRIu64 "  ", e.EffectiveUncompressedSize());
-    PrintDate(out, e.LastModDateTime);
-    std::fprintf(out, "   %s\n", DisplayName(e).c_str());
+  {
+    TListingOutput lines(out);
+    for (int i = 0; i < count; ++i) {
+      const TZipHeaderInfo& e = unzip.Entry(i);
+      const uint64_t size = e.EffectiveUncompressedSize();
+      total += size;
+      lines.Number(size, 9, ' ');
+      lines.Text("  ", 2);
+      lines.Date(e.LastModDateTime);
+      lines.Text("   ", 3);
+      lines.Name(e);
+      lines.Text("\n", 1);
+    }
   }
   std::fprintf(out, "---------                     -------\n%9" PRIu64 "                     %d file%s\n", total,
                count, count == 1 ? "" : "s");
