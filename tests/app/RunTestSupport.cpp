@@ -42,7 +42,7 @@ void TBoxWatcher::Poll() {
   while (!stop_) {
     std::vector<HWND> found;
     EnumWindows(
-        [](HWND wnd, LPARAM param) -> BOOL {
+        [](HWND wnd, LPARAM param) CALLBACK -> BOOL {
           DWORD pid = 0;
           GetWindowThreadProcessId(wnd, &pid);
           if (pid == GetCurrentProcessId() && IsWindowVisible(wnd) && ClassOf(wnd) == "#32770")
