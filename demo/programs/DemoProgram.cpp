@@ -41,8 +41,8 @@ std::string InstallRoot() {
 void AppendTrace() {
   const std::string root = InstallRoot();
   if (root.empty()) return;
-  // postinst.bat, started just before, may hold the file open for its own
-  // line (the shell opens it without sharing): try again for a while.
+  // Someone reading the trace at this moment may hold it open without
+  // sharing it for writing: try again for a while.
   FILE* f = nullptr;
   for (int attempt = 0; attempt < kTraceAttempts && !f; ++attempt) {
     f = std::fopen((root + "install-trace.log").c_str(), "ab");

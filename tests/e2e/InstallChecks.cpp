@@ -180,7 +180,9 @@ std::string ReadFileBytes(const std::wstring& file) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-std::string ReadTrace(const std::wstring& installDir) { return ReadFileBytes(installDir + L"\\install-trace.log"); }
+std::string ReadTrace(const std::wstring& installDir) {
+  return ReadFileBytes(installDir + L"\\install-trace.log") + ReadFileBytes(installDir + L"\\postinst-trace.log");
+}
 
 std::map<std::wstring, TFileFacts> ListTree(const std::wstring& dir) {
   std::map<std::wstring, TFileFacts> tree;
@@ -368,20 +370,46 @@ std::vector<TChildProcess> TChildWatcher::Children() const {
   return children;
 }
 
+namespace {
+
+// The size of a file, or -1 when there is none. Read without opening the
+// file: cmd.exe opens a redirection without sharing, so a watcher holding
+// the trace open at that moment would cost the batch file its line.
+long long SizeOf(const std::wstring& file) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(file.c_str(), GetFileExInfoStandard, &data)) return -1;
+  return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+bool Exists(const std::wstring& file) { return GetFileAttributesW(file.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+}  // namespace
+
 std::vector<TChildProcess> TChildWatcher::WaitFor(const std::wstring& installDir, DWORD timeoutMs) {
-  // The trace is complete when it has stopped growing for a while.
-  constexpr DWORD kQuiet = 3000;
+  // Each follow-up program that is installed writes its own trace; the wait
+  // ends once those traces are there and nothing has grown for a while (a
+  // program that should not have started would show by then), or when the
+  // time is up. With no follow-up program installed it lasts the whole time.
+  constexpr DWORD kQuiet = 1000;
+  const std::wstring batchTrace = installDir + L"\\postinst-trace.log";
+  const std::wstring programTrace = installDir + L"\\install-trace.log";
+  const bool batch = Exists(installDir + L"\\postinst.bat");
+  const bool program = Exists(installDir + L"\\tavo\\DbLaunch.exe");
   const DWORD start = GetTickCount();
-  std::string last = ReadTrace(installDir);
+  long long lastBatch = SizeOf(batchTrace);
+  long long lastProgram = SizeOf(programTrace);
   DWORD changed = start;
   while (GetTickCount() - start < timeoutMs) {
     Sleep(100);
-    const std::string now = ReadTrace(installDir);
-    if (now != last) {
-      last = now;
+    const long long nowBatch = SizeOf(batchTrace);
+    const long long nowProgram = SizeOf(programTrace);
+    if (nowBatch != lastBatch || nowProgram != lastProgram) {
+      lastBatch = nowBatch;
+      lastProgram = nowProgram;
       changed = GetTickCount();
     }
-    if (!last.empty() && GetTickCount() - changed > kQuiet) break;
+    const bool expectedSeen = (!batch || lastBatch > 0) && (!program || lastProgram > 0);
+    if ((batch || program) && expectedSeen && GetTickCount() - changed > kQuiet) break;
   }
   return Children();
 }

@@ -24,8 +24,9 @@ void RemoveTree(const std::wstring& dir);
 
 bool WriteFileBytes(const std::wstring& file, const std::string& bytes);
 std::string ReadFileBytes(const std::wstring& file);
-// The trace the demo programs and postinst.bat append to at the install
-// root; empty when there is none.
+// The traces the demo programs ("install-trace.log") and postinst.bat
+// ("postinst-trace.log") append to at the install root, one after the
+// other; empty when there are none.
 std::string ReadTrace(const std::wstring& installDir);
 
 struct TFileFacts {
@@ -112,8 +113,9 @@ class TChildWatcher {
   TChildWatcher& operator=(const TChildWatcher&) = delete;
 
   std::vector<TChildProcess> Children() const;
-  // Waits until the trace at installDir has stopped growing and the
-  // follow-up programs are in it (or the time is up); the children seen.
+  // Waits until the follow-up programs installed at installDir have left
+  // their traces and the traces have stopped growing (or the time is up);
+  // the children seen.
   std::vector<TChildProcess> WaitFor(const std::wstring& installDir, DWORD timeoutMs);
 
  private:

@@ -99,6 +99,7 @@ void ExpectSameTree(const std::wstring& reference, const std::wstring& installed
   const std::map<std::wstring, TFileFacts> expected = ListTree(reference);
   std::map<std::wstring, TFileFacts> actual = ListTree(installed);
   actual.erase(L"install-trace.log");
+  actual.erase(L"postinst-trace.log");
   ASSERT_GT(expected.size(), 8u) << "the reference tree is missing: " << Narrow(reference);
   for (const auto& [name, facts] : expected) {
     const auto found = actual.find(name);
@@ -309,6 +310,7 @@ TEST_F(InstallFlowTest, ReinstallKeepsAChangedFile) {
   ASSERT_TRUE(WriteFileBytes(changed, "changed by the user\r\n"));
   for (const wchar_t* name : kShortcuts) DeleteFileW((desktop + L"\\" + name).c_str());
   DeleteFileW((target + L"\\install-trace.log").c_str());
+  DeleteFileW((target + L"\\postinst-trace.log").c_str());
 
   auto photo = [this](HWND wnd, const std::wstring& name) { Photograph(wnd, name); };
   TWindowDriver driver;

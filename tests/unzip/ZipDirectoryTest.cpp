@@ -104,6 +104,22 @@ TEST_F(ZipDirectoryTest, MissingEndRecordByMode) {
   EXPECT_EQ(u.Entry(0).FileName(), "a.txt");
 }
 
+// A component that met an incomplete archive reads the complete one put at
+// the same path afterwards: nothing of the failed attempt stays behind.
+TEST_F(ZipDirectoryTest, IncompleteArchiveLeavesNothingBehind) {
+  ZipBuilder broken;
+  broken.Add(ZipEntry::Stored("a.txt", "aaaa"));
+  broken.omitEnd = true;
+  TUnZip& u = Load(broken.Build());
+  EXPECT_EQ(u.EntryCount(), 0);
+  ZipBuilder good;
+  good.Add(ZipEntry::Stored("a.txt", "aaaa"));
+  good.Add(ZipEntry::Stored("b.txt", "bb"));
+  WriteFile(dir / "a.zip", good.Build());
+  u.LoadZipDirectory();
+  EXPECT_EQ(Paths(), (std::vector<std::string>{"a.txt", "b.txt"}));
+}
+
 TEST_F(ZipDirectoryTest, EndRecordNearestToTheEndWins) {
   ZipBuilder b;
   b.Add(ZipEntry::Stored("a.txt", "aaaa"));
