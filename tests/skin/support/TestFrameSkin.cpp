@@ -79,8 +79,7 @@ std::string TestFrameSkinIni(const TTestFrameSkinOptions& o) {
       << "\nscrollmarkeractivecolor=" << RGB(10, 10, 10) << "\n\n";
   else
     s << "[POPUPWINDOW]\nwindowpictureindex=-1\nmaskpictureindex=-1\n\n";
-  s
-    << "[HINTWINDOW]\nwindowpictureindex=-1\nmaskpictureindex=-1\n\n";
+  s << "[HINTWINDOW]\nwindowpictureindex=-1\nmaskpictureindex=-1\n\n";
   s << "[SKINOBJECTS]\ncount=" << kTestSkinObjectRecords << "\n"
     << "0=caption:caption\n1=closebutton:stdbutton\n2=maxbutton:stdbutton\n3=minbutton:stdbutton\n"
     << "4=rollupbutton:stdbutton\n5=traybutton:stdbutton\n6=sysmenubutton:stdbutton\n7=helpbutton:stdbutton\n"
