@@ -28,7 +28,25 @@ void TMenuEngine::StartDelay() {
 }
 
 void TMenuEngine::Redraw(TPopupLogic& popup, int index) {
-  if (IndexOf(popup) >= 0) Entry(popup).surface->RedrawItem(index);
+  if (IndexOf(popup) < 0) return;
+  TPopupSurface& surface = *Entry(popup).surface;
+  // A morphing item is not drawn in its new state at once: the morph
+  // timer blends it there.
+  if (popup.Morphing() && popup.Items().at(static_cast<size_t>(index)).MorphUnderWay())
+    surface.SetMorphTimer(true);
+  else
+    surface.RedrawItem(index);
+}
+
+void TMenuEngine::MorphTick(TPopupLogic& popup) {
+  if (IndexOf(popup) < 0) return;
+  TPopupSurface& surface = *Entry(popup).surface;
+  std::vector<int> moved;
+  if (!popup.MorphTick(moved)) {
+    surface.SetMorphTimer(false);
+    return;
+  }
+  for (int index : moved) surface.RedrawItem(index);
 }
 
 std::vector<uint8_t> TMenuEngine::AlphaSteps() const {

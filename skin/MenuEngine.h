@@ -22,6 +22,7 @@ constexpr unsigned kMsgMenuCommandDone = 1229;
 constexpr unsigned kSubmenuDelayMs = 500;
 constexpr unsigned kPopupScrollMs = 100;
 constexpr unsigned kPopupMouseMs = 50;
+constexpr unsigned kPopupMorphMs = 20;
 
 // The window of one open popup.
 class TPopupSurface {
@@ -34,9 +35,11 @@ class TPopupSurface {
   // Draws the whole window again, or one item alone.
   virtual void Repaint() = 0;
   virtual void RedrawItem(int index) = 0;
-  // The 100 ms scroll timer and the 50 ms mouse timer.
+  // The 100 ms scroll timer, the 50 ms mouse timer and the 20 ms morph
+  // timer.
   virtual void SetScrollTimer(bool on) = 0;
   virtual void SetMouseTimer(bool on) = 0;
+  virtual void SetMorphTimer(bool on) = 0;
 };
 
 class TMenuEngine;
@@ -113,6 +116,9 @@ class TMenuEngine {
   // A left-button release at (x, y) in the popup's coordinates.
   void LeftButtonUp(TPopupLogic& popup, int x, int y);
   void ScrollTick(TPopupLogic& popup);
+  // A tick of the popup's morph timer: the items under way move one step
+  // and are drawn again; a tick that moves nothing stops the timer.
+  void MorphTick(TPopupLogic& popup);
   void DelayElapsed();
 
  private:

@@ -1,6 +1,8 @@
 // One popup's items, size, layout, scrolling, placement and pictures.
 #include "skin/PopupLogic.h"
 
+#include "skin/EffectBmp.h"
+#include "skin/Geometry.h"
 #include "skin/MaskRegion.h"
 #include "skin/PixelCopy.h"
 
@@ -15,6 +17,12 @@ std::vector<int> Heights(const std::vector<TSkinMenuItem>& items) {
 }
 
 }  // namespace
+
+double TSkinMenuItem::MorphFactor() const { return static_cast<double>(MorphStep) / kMorphSteps; }
+
+bool TSkinMenuItem::MorphUnderWay() const {
+  return Highlighted() ? MorphStep < kMorphSteps : MorphStep > 0;
+}
 
 TPopupLogic::TPopupLogic(TMenuItem& parent, int startIndex, const TPopupBuild& build) : build_(build) {
   TPopupSizeInput in;
@@ -134,11 +142,40 @@ TMenuPaintContext TPopupLogic::PaintContext() const {
   return TMenuPaintContext{build_.Look, build_.Font, build_.Images, build_.Colors, build_.Text};
 }
 
+bool TPopupLogic::Morphing() const {
+  return build_.Look.Skinned() && build_.Look.ItemRecord->morphing && !IsNullRect(ItemActiveSkinRect(build_.Look));
+}
+
+bool TPopupLogic::MorphTick(std::vector<int>& moved) {
+  bool any = false;
+  for (int i = 0; i < Count(); ++i) {
+    TSkinMenuItem& it = items_[i];
+    if (!it.Visible) {
+      if (it.MorphStep != 0) {
+        it.Active = it.Down = false;
+        it.MorphStep = 0;
+      }
+      continue;
+    }
+    if (!it.MorphUnderWay()) continue;
+    it.MorphStep += it.Highlighted() ? 1 : -1;
+    moved.push_back(i);
+    any = true;
+  }
+  return any;
+}
+
 TBitmap TPopupLogic::ItemPicture(int index) const {
   const TSkinMenuItem& it = items_.at(static_cast<size_t>(index));
-  TMenuItemView view{it.Item, it.ObjectRect.right - it.ObjectRect.left, it.ObjectRect.bottom - it.ObjectRect.top,
-                     it.Active || it.Down};
-  return PaintMenuItem(view, PaintContext());
+  const int w = it.ObjectRect.right - it.ObjectRect.left, h = it.ObjectRect.bottom - it.ObjectRect.top;
+  const TMenuItemView view{it.Item, w, h, it.Highlighted()};
+  if (!Morphing() || it.Item->IsLine() || !it.MorphUnderWay()) return PaintMenuItem(view, PaintContext());
+  // Under way: the normal and the highlighted image blended at the item's
+  // position with the record's morph kind.
+  TEffectBmp normal(PaintMenuItem(TMenuItemView{it.Item, w, h, false}, PaintContext()));
+  const TEffectBmp highlighted(PaintMenuItem(TMenuItemView{it.Item, w, h, true}, PaintContext()));
+  ApplyMorphKind(normal, highlighted, build_.Look.ItemRecord->morphkind, it.MorphFactor());
+  return normal.ToBitmap();
 }
 
 TBitmap TPopupLogic::Compose() const {

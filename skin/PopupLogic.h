@@ -20,8 +20,19 @@ struct TSkinMenuItem {
   int Height = 0;
   TRect ObjectRect;  // in the popup window
   bool Active = false, Down = false, Visible = false, WaitCommand = false;
+  // The morph position between the normal (0) and the highlighted image
+  // (kMorphSteps), one step a morph tick.
+  int MorphStep = 0;
   bool Selectable() const { return Item->Enabled && !Item->IsLine(); }
+  bool Highlighted() const { return Active || Down; }
+  double MorphFactor() const;
+  // Highlighted and short of the highlighted image, or not and short of
+  // the normal one.
+  bool MorphUnderWay() const;
 };
+
+// Steps of 0.2 from the normal to the highlighted image.
+constexpr int kMorphSteps = 5;
 
 // What a popup is built from.
 struct TPopupBuild {
@@ -83,6 +94,15 @@ class TPopupLogic {
   int AcceleratorItem(unsigned key) const;
   int FirstSelectable() const;
   int LastSelectable() const;
+
+  // Item morphing: the item record has "morphing" on and the highlighted
+  // image to blend to.
+  bool Morphing() const;
+  // A tick of the morph timer: every item under way moves one step toward
+  // its state; an item no longer shown that kept a morph position loses
+  // its highlight, down flag and position. The moved items that are shown
+  // go into moved; false when nothing moved (the timer then stops).
+  bool MorphTick(std::vector<int>& moved);
 
   // Pictures: the whole window, and one item alone.
   TBitmap Compose() const;

@@ -208,6 +208,7 @@ bool TApplication::PreTranslate(MSG& msg) {
     OnMessage(msg, handled);
     if (handled) return true;
   }
+  if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && OfferShortCut(msg)) return true;
   // Ctrl+F4 and Ctrl+F6 of a multi-document window go to its client window.
   if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
     TMdiForm* mdi = FindMdiForm(msg.hwnd);
@@ -225,6 +226,22 @@ bool TApplication::PreTranslate(MSG& msg) {
     if (form && DispatchDialogChar(*form, static_cast<char>(msg.wParam))) return true;
   }
   return false;
+}
+
+TShortCutKey ShortCutOfKeyMessage(const MSG& msg, uint32_t serial) {
+  uint16_t shortCut = static_cast<uint16_t>(msg.wParam & 0xFF);
+  if (GetKeyState(VK_SHIFT) < 0) shortCut |= 0x2000;
+  if (GetKeyState(VK_CONTROL) < 0) shortCut |= 0x4000;
+  // A system key press carries Alt in bit 29 of its second parameter.
+  if (GetKeyState(VK_MENU) < 0 || (msg.message == WM_SYSKEYDOWN && (msg.lParam & (1 << 29)))) shortCut |= 0x8000;
+  return TShortCutKey{shortCut, serial};
+}
+
+bool TApplication::OfferShortCut(const MSG& msg) {
+  TWinControl* focused = FocusedControl(msg.hwnd);
+  TForm* form = focused ? focused->ParentForm() : nullptr;
+  if (!form) return false;
+  return form->IsShortCut(ShortCutOfKeyMessage(msg, ++keySerial_));
 }
 
 void TApplication::HandleException(std::exception_ptr failure) noexcept {

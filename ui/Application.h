@@ -104,6 +104,8 @@ class TApplication {
 
  private:
   bool PreTranslate(MSG& msg);
+  // Offers a key press to its form's shortcut handler; true when handled.
+  bool OfferShortCut(const MSG& msg);
   void CreateHandle();
 
   std::string title_;
@@ -117,7 +119,12 @@ class TApplication {
   std::vector<std::pair<int, TMainWindowHook>> hooks_;
   int nextHookId_ = 0;
   mutable int pixelsPerInch_ = 0;
+  uint32_t keySerial_ = 0;
 };
+
+// The shortcut value of a key message (the virtual key with the Shift,
+// Ctrl and Alt bits of the moment) and the serial it is offered with.
+TShortCutKey ShortCutOfKeyMessage(const MSG& msg, uint32_t serial);
 
 // The one application object of the program.
 TApplication& Application();

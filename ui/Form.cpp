@@ -53,6 +53,12 @@ TForm::TForm(const TFormLayout& layout)
 
 TForm::~TForm() { Screen().RemoveForm(*this); }
 
+bool TForm::IsShortCut(const TShortCutKey& key) {
+  bool handled = false;
+  if (OnShortCut) OnShortCut(key, handled);
+  return handled;
+}
+
 TBorderIcons NativeBorderIcons(DWORD style) {
   TBorderIcons icons;
   if (style & WS_SYSMENU) icons.Include(TBorderIcon::biSystemMenu);

@@ -3,6 +3,8 @@
 // Shown modelessly or modally; modal windows nest.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/BorderIcons.h"
@@ -17,6 +19,19 @@ using TModalResult = int;
 constexpr TModalResult mrNone = 0;
 constexpr TModalResult mrOk = IDOK;
 constexpr TModalResult mrCancel = IDCANCEL;
+
+// A key press offered to a form as a shortcut before it is dispatched: the
+// virtual-key code in the low byte with the modifier bits 0x2000 (Shift),
+// 0x4000 (Ctrl) and 0x8000 (Alt), and the serial number the message loop
+// gave the key message, so that a handler can tell the same press offered
+// again from a new one.
+struct TShortCutKey {
+  uint16_t ShortCut = 0;
+  uint32_t Serial = 0;
+};
+// Sets handled when the key was a shortcut; the focused control then does
+// not get it.
+using TShortCutEvent = std::function<void(const TShortCutKey& key, bool& handled)>;
 
 // The window part of a form's layout.
 struct TFormLayout {
@@ -79,6 +94,12 @@ class TForm : public TWinControl {
   // The control that gets the focus when the form is activated.
   TWinControl* ActiveControl() const { return activeControl_; }
   void SetActiveControl(TWinControl* control);
+
+  // Offered every key press (WM_KEYDOWN, WM_SYSKEYDOWN) of the form's
+  // windows by the message loop, before the focused control gets it.
+  TShortCutEvent OnShortCut;
+  // Runs OnShortCut; true when it handled the key.
+  bool IsShortCut(const TShortCutKey& key);
 
   // Raised by Show and ShowModal before the window appears.
   TNotifyEvent OnShow;

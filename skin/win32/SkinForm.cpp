@@ -61,6 +61,7 @@ TSkinForm::TSkinForm(ui::TComponent* owner, TControlTimerFactory timers, TLayere
     // system asks the frame for the client area from now on.
     form_.ModifyStyle(WS_CAPTION, 0);
     form_.FrameChanged();
+    HookShortCuts();
   }
   form_.SetBorderIcons({});
   if (!timers) timers = NewWindowTimer;
@@ -82,6 +83,7 @@ TSkinForm::~TSkinForm() {
   if (!Designing) {
     const TFrameProc* top = form_.WindowProc.target<TFrameProc>();
     if (top && top->frame == this) form_.WindowProc = previous_;
+    UnhookShortCuts();
   }
   for (auto* t : {mouseTimer_.get(), morphTimer_.get(), animationTimer_.get()})
     if (t) t->Stop();

@@ -23,6 +23,7 @@
 #include "skin/FrameMdi.h"
 #include "skin/FrameObjects.h"
 #include "skin/MaskRegion.h"
+#include "skin/MenuShortCut.h"
 #include "skin/SkinComponent.h"
 #include "skin/SkinData.h"
 #include "skin/win32/SkinControlTimer.h"
@@ -258,6 +259,13 @@ class TSkinForm : public ui::TComponent, public TSkinComponent, public TFrameObj
   TMenu* SystemMenuComponent = nullptr;
   // Builds the system menu and opens it at (x, y) in screen coordinates.
   void ShowSystemMenuAt(int x, int y);
+  // The form's skinned main menu bar, a component of its own; not owned.
+  // Its main menu's shortcuts fire through the frame's shortcut handler,
+  // which the frame puts on the form at construction.
+  TSkinMainMenuBar* MainMenuBar = nullptr;
+  // The frame's answer to the form's shortcut handler.
+  bool IsShortCut(const ui::TShortCutKey& key);
+  bool InShortCut() const { return shortCuts_.InShortCut(); }
   void FireMouseEnter(const std::string& idName) override;
   void FireMouseLeave(const std::string& idName) override;
   void FireMouseDown(const std::string& idName, int x, int y, TRect objectRect, TSkinMouseButton button) override;
@@ -298,6 +306,8 @@ class TSkinForm : public ui::TComponent, public TSkinComponent, public TFrameObj
   void HideObjectHintText();
   void ShowSystemMenuAt(TPoint screen);
   void KeyMenu();
+  void HookShortCuts();
+  void UnhookShortCuts();
   void Default(ui::TMessage& m) { previous_(m); }
   void HandleSkinMessage(ui::TMessage& m);
   void HandleSize(ui::TMessage& m);
@@ -372,6 +382,9 @@ class TSkinForm : public ui::TComponent, public TSkinComponent, public TFrameObj
   struct TFrameMenus;
   std::unique_ptr<TFrameMenus, void (*)(TFrameMenus*)> menus_{nullptr, nullptr};
   TFrameMenus& Menus();
+  TFrameShortCuts shortCuts_;
+  ui::TShortCutEvent previousShortCut_;
+  bool shortCutsHooked_ = false;
 
   bool formActive_ = false;
   bool mdiChildMaximized_ = false;

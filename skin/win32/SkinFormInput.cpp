@@ -230,6 +230,18 @@ void TSkinForm::CloseMenusAndHints() {
 bool TSkinForm::ObjectHintsOn() const { return false; }  // no hint component is attached yet
 void TSkinForm::ShowObjectHintText(const std::string&) {}
 void TSkinForm::HideObjectHintText() {}
-void TSkinForm::KeyMenu() {}
+// SC_KEYMENU (Alt pressed and released alone) never reaches the default
+// handling, which would run the native menu loop. In main-menu mode it
+// leaves that mode; otherwise an open skinned menu closes (all of it: menu
+// mode alone ending would leave popups on the screen that no key reaches)
+// and the main menu bar, when there is one, starts keyboard selection.
+void TSkinForm::KeyMenu() {
+  if (MainMenuBar && MainMenuBar->MainMenuMode()) {
+    MainMenuBar->LeaveMainMenuMode();
+    return;
+  }
+  CloseMenus();
+  if (MainMenuBar) MainMenuBar->StartKeyboardSelection();
+}
 
 }  // namespace tavo::skin

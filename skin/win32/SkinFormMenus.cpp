@@ -1,6 +1,6 @@
 // The frame's menus: its menu engine, the system menu a caption button or
-// ShowSystemMenuAt pops up, and the system menu's commands routed to the
-// frame's window commands.
+// ShowSystemMenuAt pops up, the system menu's commands routed to the
+// frame's window commands, and the form's shortcut handler.
 #include <windows.h>
 
 #include "skin/ActiveSkinObject.h"
@@ -42,6 +42,13 @@ class TFrameSystemMenuHost : public TSystemMenuHost {
 
  private:
   TSkinForm& frame_;
+};
+
+// The frame's shortcut handler on the form, recognisable by its type so
+// that the frame takes back only its own.
+struct TFrameShortCutHandler {
+  TSkinForm* frame;
+  void operator()(const ui::TShortCutKey& key, bool& handled) const { handled = frame->IsShortCut(key); }
 };
 
 }  // namespace
@@ -95,6 +102,25 @@ void TSkinForm::ShowSystemMenuAt(int x, int y) {
   SystemMenu();
   TFrameMenus& m = Menus();
   m.engine.Popup(nullptr, menusSkinData_ ? menusSkinData_ : skinData_, false, m.system.Root(), TRect{x, y, x, y});
+}
+
+// --- shortcuts ------------------------------------------------------------------
+
+void TSkinForm::HookShortCuts() {
+  previousShortCut_ = form_.OnShortCut;
+  form_.OnShortCut = TFrameShortCutHandler{this};
+  shortCutsHooked_ = true;
+}
+
+void TSkinForm::UnhookShortCuts() {
+  if (!shortCutsHooked_) return;
+  shortCutsHooked_ = false;
+  const auto* top = form_.OnShortCut.target<TFrameShortCutHandler>();
+  if (top && top->frame == this) form_.OnShortCut = previousShortCut_;
+}
+
+bool TSkinForm::IsShortCut(const ui::TShortCutKey& key) {
+  return shortCuts_.IsShortCut(key.ShortCut, key.Serial, MainMenuBar);
 }
 
 }  // namespace tavo::skin

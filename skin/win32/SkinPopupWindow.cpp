@@ -47,6 +47,7 @@ TSkinPopupWindow::~TSkinPopupWindow() {
   if (!wnd_) return;
   KillTimer(wnd_, kScrollTimer);
   KillTimer(wnd_, kMouseTimer);
+  KillTimer(wnd_, kMorphTimer);
   SetWindowLongPtrA(wnd_, GWLP_USERDATA, 0);
   DestroyWindow(wnd_);
 }
@@ -106,6 +107,15 @@ void TSkinPopupWindow::SetMouseTimer(bool on) {
     KillTimer(wnd_, kMouseTimer);
 }
 
+void TSkinPopupWindow::SetMorphTimer(bool on) {
+  if (!wnd_ || on == morphTimer_) return;
+  morphTimer_ = on;
+  if (on)
+    SetTimer(wnd_, kMorphTimer, kPopupMorphMs, nullptr);
+  else
+    KillTimer(wnd_, kMorphTimer);
+}
+
 void TSkinPopupWindow::MouseTick() {
   POINT screen;
   if (!GetCursorPos(&screen)) return;
@@ -149,6 +159,8 @@ LRESULT TSkinPopupWindow::Dispatch(UINT msg, WPARAM w, LPARAM l) {
         MouseTick();
       else if (w == kScrollTimer)
         engine_.ScrollTick(popup_);
+      else if (w == kMorphTimer)
+        engine_.MorphTick(popup_);
       return 0;
     case WM_LBUTTONUP:
       engine_.LeftButtonUp(popup_, static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l)));

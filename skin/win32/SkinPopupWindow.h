@@ -22,7 +22,7 @@ struct TPopupAlphaApi {
 
 class TSkinPopupWindow : public TPopupSurface {
  public:
-  static constexpr UINT_PTR kScrollTimer = 1, kMouseTimer = 2;
+  static constexpr UINT_PTR kScrollTimer = 1, kMouseTimer = 2, kMorphTimer = 3;
   static const char* const kClassName;
 
   TSkinPopupWindow(TMenuEngine& engine, TPopupLogic& popup, HWND owner, TPopupAlphaApi alpha);
@@ -36,6 +36,8 @@ class TSkinPopupWindow : public TPopupSurface {
   void RedrawItem(int index) override;
   void SetScrollTimer(bool on) override;
   void SetMouseTimer(bool on) override;
+  void SetMorphTimer(bool on) override;
+  bool MorphTimerRunning() const { return morphTimer_; }
 
   // The popup a window belongs to, or null.
   static TSkinPopupWindow* FromHandle(HWND wnd);
@@ -50,6 +52,7 @@ class TSkinPopupWindow : public TPopupSurface {
   TPopupLogic& popup_;
   TPopupAlphaApi alpha_;
   HWND wnd_ = nullptr;
+  bool morphTimer_ = false;
 };
 
 }  // namespace tavo::skin

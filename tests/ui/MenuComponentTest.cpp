@@ -1,10 +1,12 @@
-// The menu components, the image list, and the application's OnMessage,
-// which sees every message before the loop's own handling.
+// The menu components, the image list, the application's OnMessage,
+// which sees every message before the loop's own handling, and the form's
+// shortcut handler, offered every key press of its windows next.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include "ui/Application.h"
+#include "ui/Edit.h"
 #include "ui/ImageList.h"
 #include "ui/Menus.h"
 
@@ -117,6 +119,54 @@ TEST(ApplicationOnMessageTest, RunsFirstAndHandledMessagesGoNoFurther) {
   Application().ProcessMessages();
   EXPECT_EQ(delivered, 2);  // without the handler keys arrive again
   DestroyWindow(wnd);
+}
+
+TEST(FormShortCutTest, KeyPressesOfTheFormsControlsAreOfferedFirstAndHandledOnesGoNoFurther) {
+  TFormLayout layout;
+  layout.ClientWidth = 200;
+  layout.ClientHeight = 80;
+  TForm form(layout);
+  TEdit edit(form);
+  std::vector<WPARAM> arrived;
+  const TWndMethod previous = edit.WindowProc;
+  edit.WindowProc = [&](TMessage& m) {
+    if (m.Msg == WM_KEYDOWN || m.Msg == WM_SYSKEYDOWN) arrived.push_back(m.WParam);
+    previous(m);
+  };
+  std::vector<TShortCutKey> offered;
+  form.OnShortCut = [&](const TShortCutKey& key, bool& handled) {
+    offered.push_back(key);
+    handled = (key.ShortCut & 0xFF) == VK_F5;
+  };
+  PostMessageA(edit.Handle(), WM_KEYDOWN, VK_F5, 1);
+  PostMessageA(edit.Handle(), WM_KEYDOWN, 'B', 1);
+  // A system key press carries Alt in bit 29.
+  PostMessageA(edit.Handle(), WM_SYSKEYDOWN, 'F', 1 | (1 << 29));
+  PostMessageA(edit.Handle(), WM_KEYUP, 'B', 1);  // releases are no shortcuts
+  Application().ProcessMessages();
+  ASSERT_EQ(offered.size(), 3u);
+  EXPECT_EQ(offered[0].ShortCut, VK_F5);
+  EXPECT_EQ(offered[1].ShortCut, 'B');
+  EXPECT_EQ(offered[2].ShortCut, 'F' | 0x8000);
+  EXPECT_LT(offered[0].Serial, offered[1].Serial) << "every press has a serial of its own";
+  EXPECT_LT(offered[1].Serial, offered[2].Serial);
+  EXPECT_EQ(arrived, (std::vector<WPARAM>{'B', 'F'})) << "the handled F5 never reached the edit";
+
+  // OnMessage comes first: a key it takes is offered to no form.
+  Application().OnMessage = [](MSG& msg, bool& handled) {
+    if (msg.message == WM_KEYDOWN) handled = true;
+  };
+  PostMessageA(edit.Handle(), WM_KEYDOWN, 'C', 1);
+  Application().ProcessMessages();
+  Application().OnMessage = nullptr;
+  EXPECT_EQ(offered.size(), 3u);
+  edit.WindowProc = previous;
+}
+
+TEST(FormShortCutTest, AFormWithoutAHandlerHandlesNothing) {
+  TFormLayout layout;
+  TForm form(layout);
+  EXPECT_FALSE(form.IsShortCut(TShortCutKey{VK_F5, 1}));
 }
 
 }  // namespace

@@ -50,7 +50,7 @@ struct TFakeSurface : TPopupSurface {
   std::vector<uint8_t> alpha;
   int shows = 0, repaints = 0;
   std::vector<int> redrawn;
-  bool scrollTimer = false, mouseTimer = false;
+  bool scrollTimer = false, mouseTimer = false, morphTimer = false;
   std::vector<TFakeSurface*>* live = nullptr;
   ~TFakeSurface() override {
     if (live) std::erase(*live, this);
@@ -65,6 +65,7 @@ struct TFakeSurface : TPopupSurface {
   void RedrawItem(int index) override { redrawn.push_back(index); }
   void SetScrollTimer(bool on) override { scrollTimer = on; }
   void SetMouseTimer(bool on) override { mouseTimer = on; }
+  void SetMorphTimer(bool on) override { morphTimer = on; }
 };
 
 // The engine's host with a manual clock for the submenu delay: Advance

@@ -58,7 +58,9 @@ std::string TestFrameSkinIni(const TTestFrameSkinOptions& o) {
   s << "[VERSION]\nskinname=TestFrame\nskinauthor=tests\n\n"
     << "[PICTURES]\npicture=frame.bmp\ninactivepicture=" << (o.withInactivePicture ? "inactive.bmp" : "") << "\n"
     << "mask=" << (o.withMask ? "mask.bmp" : "") << "\n"
-    << "activepicturescount=5\n0=buttons.bmp\n1=caption.bmp\n2=anim.bmp\n3=bg.bmp\n4=mdibg.bmp\n\n";
+    << "activepicturescount=" << (o.skinnedPopups ? 7 : 5)
+    << "\n0=buttons.bmp\n1=caption.bmp\n2=anim.bmp\n3=bg.bmp\n4=mdibg.bmp\n"
+    << (o.skinnedPopups ? "5=popup.bmp\n6=menuitem.bmp\n" : "") << "\n";
   s << "[FORMINFO]\nlefttoppoint=60,30\nrighttoppoint=150,30\nleftbottompoint=60,70\nrightbottompoint=150,70\n"
     << "clientrect=8,30,232,72\nbgpictureindex=3\nmdibgpictureindex=4\n"
     << "leftstretch=" << Flag(o.stretch) << "\nrightstretch=0\ntopstretch=" << Flag(o.stretch)
@@ -71,8 +73,13 @@ std::string TestFrameSkinIni(const TTestFrameSkinOptions& o) {
     << "buttonsoffset=2\nbuttonsinleft=" << Flag(o.buttonsInLeft) << "\nmainmenupopupup=0\nborderwidth=3\n"
     << "autorenderinginactiveimage=" << Flag(o.autoRenderInactive) << "\ninactiveeffect=" << o.inactiveEffect
     << "\n\n";
-  s << "[POPUPWINDOW]\nwindowpictureindex=-1\nmaskpictureindex=-1\n\n"
-    << "[HINTWINDOW]\nwindowpictureindex=-1\nmaskpictureindex=-1\n\n";
+  if (o.skinnedPopups)
+    s << "[POPUPWINDOW]\nwindowpictureindex=5\nmaskpictureindex=-1\nlefttoppoint=4,4\nrighttoppoint=28,4\n"
+      << "leftbottompoint=4,28\nrightbottompoint=28,28\nitemsrect=2,2,30,30\nscrollmarkercolor=" << RGB(90, 90, 90)
+      << "\nscrollmarkeractivecolor=" << RGB(10, 10, 10) << "\n\n";
+  else
+    s << "[POPUPWINDOW]\nwindowpictureindex=-1\nmaskpictureindex=-1\n\n";
+  s << "[HINTWINDOW]\nwindowpictureindex=-1\nmaskpictureindex=-1\n\n";
   s << "[SKINOBJECTS]\ncount=" << kTestSkinObjectRecords << "\n"
     << "0=caption:caption\n1=closebutton:stdbutton\n2=maxbutton:stdbutton\n3=minbutton:stdbutton\n"
     << "4=rollupbutton:stdbutton\n5=traybutton:stdbutton\n6=sysmenubutton:stdbutton\n7=helpbutton:stdbutton\n"
@@ -110,8 +117,16 @@ std::string TestFrameSkinIni(const TTestFrameSkinOptions& o) {
   s << "[cycleanim]\nactivepictureindex=2\nskinrect=10,72,30,80\nactiveskinrect=0,0,20,8\ncountframes=4\n"
     << "cycle=1\nbuttonstyle=0\ntimerinterval=10\ncommand=cmsysmenu\n\n";
   s << "[userobj]\nskinrect=90,72,110,80\n\n";
-  s << "[menuitem]\nactivepictureindex=0\nskinrect=0,0,10,10\n\n"
-    << "[mainmenubaritem]\nskinrect=0,0,10,10\n\n"
+  if (o.skinnedPopups)
+    s << "[menuitem]\nactivepictureindex=6\nskinrect=0,0,40,12\nactiveskinrect=0,12,40,24\n"
+      << "morphing=" << Flag(o.menuMorphing) << "\nmorphkind=" << o.menuMorphKind << "\n"
+      << "itemleftoffset=4\nitemrightoffset=4\ndividerrect=0,24,40,28\ndividerleftoffset=4\n"
+      << "dividerrightoffset=4\ntextrect=4,0,36,12\nfontname=Arial\nfontheight=12\nfontstyle=\n"
+      << "fontcolor=" << RGB(0, 0, 0) << "\nactivefontcolor=" << RGB(255, 255, 0)
+      << "\nunenabledfontcolor=" << RGB(128, 128, 128) << "\n\n";
+  else
+    s << "[menuitem]\nactivepictureindex=0\nskinrect=0,0,10,10\n\n";
+  s << "[mainmenubaritem]\nskinrect=0,0,10,10\n\n"
     << "[menubarclose]\nactivepictureindex=0\nskinrectinapicture=1\nskinrect=0,0,16,16\ncommand=cmclose\n\n";
   s << "[SKINCONTROLS]\ncount=0\n";
   return s.str();
@@ -129,6 +144,10 @@ void LoadTestFrameSkin(TSkinData& data, const TTestFrameSkinOptions& options) {
   data.ActivePictures.push_back(MarkedPicture(80, 8, kMarkAnimation));
   data.ActivePictures.push_back(MarkedPicture(24, 20, kMarkBackground));
   data.ActivePictures.push_back(MarkedPicture(16, 16, kMarkMdiBackground));
+  if (options.skinnedPopups) {
+    data.ActivePictures.push_back(MarkedPicture(32, 32, kMarkPopup));
+    data.ActivePictures.push_back(MarkedPicture(40, 28, kMarkMenuItem));
+  }
   const TSkinIni ini(TSkinIni::SplitLines(TestFrameSkinIni(options)));
   data.ReadSkinIni(ini);
   data.IniText = ini.Lines();

@@ -26,6 +26,8 @@ enum TTestPictureMark : uint8_t {
   kMarkAnimation = 18,  // active picture 2: animation frames side by side
   kMarkBackground = 19, // active picture 3: client background tile
   kMarkMdiBackground = 20,  // active picture 4: multi-document background tile
+  kMarkPopup = 21,          // active picture 5 (skinned popups only): popup window
+  kMarkMenuItem = 22,       // active picture 6 (skinned popups only): menu item cells
 };
 
 // The colour of pixel (x, y) of the picture with the given mark.
@@ -48,6 +50,14 @@ struct TTestFrameSkinOptions {
   bool captionPlate = true;
   bool captionShadow = true;
   bool stretch = true;  // left and top stretched, right and bottom tiled
+  // Skinned popup menus: [POPUPWINDOW] drawn from a 32 x 32 active
+  // picture 5 (points (4,4), (28,4), (4,28), (28,28), itemsrect 2,2,30,30,
+  // no mask) and the menu item record from a 40 x 28 active picture 6
+  // (skinrect 0,0,40,12, activeskinrect 0,12,40,24, dividerrect 0,24,40,28,
+  // textrect 4,0,36,12, offsets 4), with item morphing as asked.
+  bool skinnedPopups = false;
+  bool menuMorphing = true;
+  std::string menuMorphKind = "mkdefault";
 };
 
 // Main picture 240 x 80; frame points (60,30), (150,30), (60,70), (150,70);

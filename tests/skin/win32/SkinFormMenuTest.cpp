@@ -1,7 +1,9 @@
 // The frame's system menu under Wine on a Lumen form: opened at a point and
 // by the system-menu button below it, driven by keys into the frame's
 // window commands, closed by Escape with menu mode ended, and 关闭(&C)
-// closing the form.
+// closing the form. Alt alone (SC_KEYMENU) closes an open menu and hands
+// the keyboard to a main menu bar; a main menu's shortcut fires once per
+// press through the frame's shortcut handler.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -14,6 +16,7 @@
 #include "skin/SkinButtonObject.h"
 #include "skin/win32/SkinForm.h"
 #include "skin/win32/SkinMenu.h"
+#include "ui/Menus.h"
 
 namespace tavo::skin {
 namespace {
@@ -134,6 +137,96 @@ TEST_F(FrameMenuTest, CloseItemClosesTheForm) {
   EXPECT_FALSE(IsWindowVisible(form.Handle()));
   EXPECT_EQ(Menu().PopupCount(), 0);
   EXPECT_FALSE(Menu().MenuMode());
+}
+
+// A main menu bar as the frame sees it: it holds a TMainMenu and records
+// what the frame asks of it.
+struct TRecordingBar : TSkinMainMenuBar {
+  ui::TMainMenu* menu = nullptr;
+  bool mainMenuMode = false;
+  int started = 0, left = 0;
+  TMenu* MainMenu() override { return menu; }
+  TMenu* ChildMainMenu() override { return nullptr; }
+  bool AcceptsAccelerator(unsigned) override { return false; }
+  void StartKeyboardSelection() override {
+    ++started;
+    mainMenuMode = true;
+  }
+  bool MainMenuMode() const override { return mainMenuMode; }
+  void LeaveMainMenuMode() override {
+    ++left;
+    mainMenuMode = false;
+  }
+};
+
+TEST_F(FrameMenuTest, AltAloneClosesAnOpenMenuAndStartsTheMainMenuBar) {
+  TRecordingBar bar;
+  frame.MainMenuBar = &bar;
+  frame.ShowSystemMenuAt(100, 100);
+  ASSERT_EQ(Menu().PopupCount(), 1);
+  SendMessageA(form.Handle(), WM_SYSCOMMAND, SC_KEYMENU, 0);
+  EXPECT_EQ(Menu().PopupCount(), 0) << "no popup stays on the screen without the keyboard";
+  EXPECT_FALSE(Menu().MenuMode());
+  EXPECT_EQ(bar.started, 1);
+  EXPECT_EQ(bar.left, 0);
+  // In main-menu mode Alt leaves it and starts nothing.
+  SendMessageA(form.Handle(), WM_SYSCOMMAND, SC_KEYMENU, 0);
+  EXPECT_EQ(bar.left, 1);
+  EXPECT_EQ(bar.started, 1);
+  EXPECT_FALSE(bar.mainMenuMode);
+  frame.MainMenuBar = nullptr;
+}
+
+TEST_F(FrameMenuTest, AltAloneWithoutABarOnlyClosesTheMenu) {
+  frame.ShowSystemMenuAt(100, 100);
+  ASSERT_EQ(Menu().PopupCount(), 1);
+  // The low bits of the command carry nothing the frame looks at.
+  SendMessageA(form.Handle(), WM_SYSCOMMAND, SC_KEYMENU | 2, 0);
+  EXPECT_EQ(Menu().PopupCount(), 0);
+  EXPECT_FALSE(Menu().MenuMode());
+  EXPECT_TRUE(IsWindowVisible(form.Handle()));
+}
+
+TEST_F(FrameMenuTest, AMainMenuShortcutFiresOncePerPress) {
+  ASSERT_TRUE(static_cast<bool>(form.OnShortCut)) << "the frame hooks the form's shortcuts at construction";
+  ui::TMainMenu mainMenu;
+  int saves = 0, reloads = 0;
+  TMenuItem& file = mainMenu.Items().Add("&File", "File");
+  file.Add("&Reload", "Reload", [&](TMenuItem&) { ++reloads; }).ShortCut = ShortCut(VK_F5, 0);
+  file.Add("&Save", "Save", [&](TMenuItem&) { ++saves; }).ShortCut = ShortCut('S', scCtrl);
+  TRecordingBar bar;
+  bar.menu = &mainMenu;
+  frame.MainMenuBar = &bar;
+  Key(VK_F5);
+  EXPECT_EQ(reloads, 1);
+  Key(VK_F5);
+  EXPECT_EQ(reloads, 2) << "a second press fires again";
+  Key('S');  // without Ctrl: no shortcut
+  EXPECT_EQ(saves, 0);
+  // The same press offered to the handler twice fires once.
+  const ui::TShortCutKey press{ShortCut(VK_F5, 0), 0x7FFF0001u};
+  EXPECT_TRUE(form.IsShortCut(press));
+  EXPECT_FALSE(form.IsShortCut(press));
+  EXPECT_EQ(reloads, 3);
+  frame.MainMenuBar = nullptr;
+  Key(VK_F5);
+  EXPECT_EQ(reloads, 3) << "without a bar the frame has no shortcuts";
+}
+
+TEST(FrameShortCutHookTest, TheFrameGivesTheFormsHandlerBackWhenItGoes) {
+  ui::TForm form{FrameLayout(ui::TBorderStyle::bsSingle, 200, 100)};
+  int own = 0;
+  form.OnShortCut = [&](const ui::TShortCutKey&, bool& handled) {
+    ++own;
+    handled = true;
+  };
+  {
+    TSkinForm frame{&form};
+    EXPECT_FALSE(form.IsShortCut(ui::TShortCutKey{ShortCut(VK_F5, 0), 1})) << "the frame's handler replaced it";
+    EXPECT_EQ(own, 0);
+  }
+  EXPECT_TRUE(form.IsShortCut(ui::TShortCutKey{ShortCut(VK_F5, 0), 2}));
+  EXPECT_EQ(own, 1);
 }
 
 }  // namespace

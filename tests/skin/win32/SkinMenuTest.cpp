@@ -1,7 +1,8 @@
 // The popup menu windows under Wine: styles, no activation, region and
 // pixels equal to the portable composition, keys taken from a focused edit
 // box while a menu is open and back after, a press elsewhere closing it,
-// and the system menu's commands run with the menu closed.
+// the system menu's commands run with the menu closed, and a morphing item
+// blended in on the window's own morph timer.
 #include "skin/win32/SkinMenu.h"
 
 #include <windows.h>
@@ -12,6 +13,7 @@
 #include "skin/win32/SkinForm.h"
 #include "skin/win32/SkinPopupMenu.h"
 #include "skin/BmpReader.h"
+#include "tests/skin/support/TestFrameSkin.h"
 #include "ui/Edit.h"
 
 #include <cstdlib>
@@ -233,6 +235,40 @@ TEST_F(SkinMenuWindowTest, SkinnedPopupMenuOpensOnlyWithAFrame) {
   EXPECT_TRUE(engine.MenuMode());
   engine.CloseAll();
   EXPECT_FALSE(engine.MenuMode());
+}
+
+TEST_F(SkinMenuWindowTest, AMorphingItemBlendsInOnThePopupsMorphTimer) {
+  TSkinData morphing{nullptr, &notifier};
+  test::TTestFrameSkinOptions options;
+  options.skinnedPopups = true;
+  test::LoadTestFrameSkin(morphing, options);
+  menu.Popup(nullptr, &morphing, false, system.Items(), TRect{200, 150, 200, 150});
+  ASSERT_EQ(menu.PopupCount(), 1);
+  TSkinPopupWindow& window = *menu.PopupWindow(0);
+  const TPopupLogic& logic = window.Logic();
+  ASSERT_TRUE(logic.Morphing());
+  EXPECT_EQ(logic.Items()[0].MorphStep, 0);
+  EXPECT_TRUE(window.MorphTimerRunning());
+  // Five 20 ms ticks and the one that stops the timer.
+  EXPECT_TRUE(PumpUntil([&] { return !window.MorphTimerRunning(); }, 2000));
+  EXPECT_EQ(logic.Items()[0].MorphStep, kMorphSteps);
+  EXPECT_TRUE(logic.Items()[0].Active);
+  TBitmap canvas(logic.Width(), logic.Height());
+  const ui::THBitmap section = win32::CreateDibSection(canvas);
+  ui::THMemDC dc(CreateCompatibleDC(nullptr));
+  ui::TSelect select(dc.get(), section.get());
+  SendMessageA(window.Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.get()), 0);
+  const TBitmap drawn = win32::CaptureDC(dc.get(), TRect{0, 0, logic.Width(), logic.Height()});
+  EXPECT_EQ(CountDifferences(drawn, logic.Compose(), [](int, int) { return true; }), 0);
+  // Down starts the timer again for both items.
+  PostMessageA(form.Handle(), WM_KEYDOWN, VK_DOWN, 1);
+  ui::Application().ProcessMessages();
+  EXPECT_TRUE(window.MorphTimerRunning());
+  EXPECT_EQ(logic.ActiveIndex, 1);
+  EXPECT_TRUE(PumpUntil([&] { return !window.MorphTimerRunning(); }, 2000));
+  EXPECT_EQ(logic.Items()[0].MorphStep, 0);
+  EXPECT_EQ(logic.Items()[logic.ActiveIndex].MorphStep, kMorphSteps);
+  menu.CloseAll();
 }
 
 }  // namespace
