@@ -50,6 +50,8 @@ class TSkinMenu;
 class TMenu;
 class TSkinFormInput;
 class TSkinFormStates;
+class TTrayIcon;
+class TSkinHint;
 
 // Events with an object's IDName; the sender is the frame.
 using TMouseEnterEvent = std::function<void(TSkinForm& sender, const std::string& idName)>;
@@ -142,8 +144,14 @@ class TSkinForm : public ui::TComponent, public TSkinComponent, public TFrameObj
     if (h >= 1) defMenuItemHeight_ = h;
   }
   ui::TFont DefMenuItemFont;
-  // The system menu, tray icon, hint, main menu bar and tabs bar are
-  // components of issues still to come; their properties wait for them.
+  // The tray icon the frame hides to and shows from, and the hint
+  // component that shows its objects' hints (TrayIconFrame.cpp); the frame
+  // forgets either when it is destroyed.
+  TTrayIcon* TrayIcon() const { return trayIcon_; }
+  void SetTrayIcon(TTrayIcon* tray);
+  TSkinHint* SkinHint() const { return skinHint_; }
+  void SetSkinHint(TSkinHint* hint);
+  // The main menu bar and tabs bar are components still to come.
 
   // --- events ------------------------------------------------------------
   TFrameNotifyEvent OnChangeSkinData, OnActivate, OnDeActivate, OnChangeRollUpState, OnSkinMenuOpen,
@@ -276,6 +284,7 @@ class TSkinForm : public ui::TComponent, public TSkinComponent, public TFrameObj
 
  protected:
   void Notification(TSkinComponent* removed) override;
+  void Notification(ui::TComponent& component, ui::TOperation operation) override;
 
  private:
   // The frame's own window procedure; `previous_` is what it replaced.
@@ -385,6 +394,14 @@ class TSkinForm : public ui::TComponent, public TSkinComponent, public TFrameObj
   TFrameShortCuts shortCuts_;
   ui::TShortCutEvent previousShortCut_;
   bool shortCutsHooked_ = false;
+  // The tray icon, the hint component and the tray menu given to the icon,
+  // made on first use (TrayIconFrame.cpp).
+  TTrayIcon* trayIcon_ = nullptr;
+  TSkinHint* skinHint_ = nullptr;
+  struct TFrameTrayMenu;
+  std::unique_ptr<TFrameTrayMenu, void (*)(TFrameTrayMenu*)> trayMenu_{nullptr, nullptr};
+  TFrameTrayMenu& TrayMenu();
+  void DetachTrayIcon();
 
   bool formActive_ = false;
   bool mdiChildMaximized_ = false;

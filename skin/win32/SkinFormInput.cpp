@@ -9,6 +9,7 @@
 #include "skin/win32/Monitor.h"
 #include "skin/win32/SkinForm.h"
 #include "skin/win32/SkinFormStates.h"
+#include "skin/win32/SkinHint.h"
 
 namespace tavo::skin {
 
@@ -227,9 +228,19 @@ void TSkinForm::CloseMenusAndHints() {
   CloseMenus();
 }
 
-bool TSkinForm::ObjectHintsOn() const { return false; }  // no hint component is attached yet
-void TSkinForm::ShowObjectHintText(const std::string&) {}
-void TSkinForm::HideObjectHintText() {}
+// The objects' hints go through the frame's hint component, which waits
+// the application's hint pause before it shows one and the hide pause
+// before it takes it away.
+bool TSkinForm::ObjectHintsOn() const { return ShowObjectHint && skinHint_; }
+
+void TSkinForm::ShowObjectHintText(const std::string& text) {
+  if (skinHint_) skinHint_->ShowHintText(text);
+}
+
+void TSkinForm::HideObjectHintText() {
+  if (skinHint_) skinHint_->HideHintText();
+}
+
 // SC_KEYMENU (Alt pressed and released alone) never reaches the default
 // handling, which would run the native menu loop. In main-menu mode it
 // leaves that mode; otherwise an open skinned menu closes (all of it: menu

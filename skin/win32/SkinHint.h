@@ -47,6 +47,8 @@ class TSkinHintWindow : public ui::THintWindow {
   const std::string& Text() const { return text_; }
   // The picture the window paints for its text now.
   TBitmap Compose();
+  // How many hint windows were made in this process.
+  static int WindowsMade();
 
   LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 

@@ -15,6 +15,7 @@ namespace {
 
 constexpr char kHintWindowClass[] = "TavoSkinHintWindow";
 constexpr UINT kTextFormat = DT_LEFT | DT_TOP | DT_NOPREFIX;
+int hintWindowsMade = 0;
 
 // Text with line breaks, measured and written by GDI in the system code page.
 class TGdiHintTextPainter : public THintTextPainter {
@@ -68,8 +69,13 @@ TSkinHintWindow::TSkinHintWindow() {
   RegisterClassExA(&wc);
   window_ = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, kHintWindowClass, "", WS_POPUP, 0,
                             0, 0, 0, nullptr, nullptr, wc.hInstance, nullptr);
-  if (window_) SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  if (window_) {
+    SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    ++hintWindowsMade;
+  }
 }
+
+int TSkinHintWindow::WindowsMade() { return hintWindowsMade; }
 
 TSkinHintWindow::~TSkinHintWindow() {
   if (window_) {

@@ -51,11 +51,18 @@ TTrayMouseMessage MouseMessage(LPARAM lParam) {
   }
 }
 
+int systemNotifyIconCalls = 0;
+
 }  // namespace
+
+int TTrayIcon::SystemNotifyIconCalls() { return systemNotifyIconCalls; }
 
 TTrayIconApi TTrayIconApi::System() {
   TTrayIconApi api;
-  api.NotifyIcon = [](DWORD op, NOTIFYICONDATAA* data) { return Shell_NotifyIconA(op, data); };
+  api.NotifyIcon = [](DWORD op, NOTIFYICONDATAA* data) {
+    ++systemNotifyIconCalls;
+    return Shell_NotifyIconA(op, data);
+  };
   api.CursorPos = [](POINT& at) { return GetCursorPos(&at) != FALSE; };
   return api;
 }
@@ -107,6 +114,27 @@ TTrayIcon::~TTrayIcon() {
     DestroyWindow(window_);
   }
   ReplaceIcon(nullptr);
+}
+
+void TTrayIcon::KeepFrameHandlers(ui::TComponent& frame, bool menu, bool dblClick) {
+  if (handlerFrame_ && handlerFrame_ != &frame) DropFrameHandlers(*handlerFrame_);
+  handlerFrame_ = &frame;
+  frameMenu_ = menu;
+  frameDblClick_ = dblClick;
+  FreeNotification(frame);
+}
+
+void TTrayIcon::DropFrameHandlers(const ui::TComponent& frame) {
+  if (handlerFrame_ != &frame) return;
+  if (frameMenu_) popupMenu_ = nullptr;
+  if (frameDblClick_) OnDblClick = nullptr;
+  handlerFrame_ = nullptr;
+  frameMenu_ = frameDblClick_ = false;
+}
+
+void TTrayIcon::Notification(ui::TComponent& component, ui::TOperation operation) {
+  // A destroyed frame's menu and restoring handler would be used after it.
+  if (operation == ui::TOperation::opRemove) DropFrameHandlers(component);
 }
 
 void TTrayIcon::CreateWindowHandle() {

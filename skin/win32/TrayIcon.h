@@ -74,6 +74,13 @@ class TTrayIcon : public ui::TComponent, public TTrayIconLogic {
   void MinimizeToTrayIcon();
   void PopupMenuAtCursor() override;
   virtual bool UsesApplicationIcon() const { return true; }
+  // A frame that was given this icon set its tray menu (menu) and its
+  // restoring double-click (dblClick) here; what it set is dropped when
+  // that frame is destroyed or lets the icon go (DropFrameHandlers).
+  void KeepFrameHandlers(ui::TComponent& frame, bool menu, bool dblClick);
+  void DropFrameHandlers(const ui::TComponent& frame);
+  // How many notification-area calls the system's api made in this process.
+  static int SystemNotifyIconCalls();
 
   // --- inspection ------------------------------------------------------------
   HWND WindowHandle() const { return window_; }
@@ -85,6 +92,7 @@ class TTrayIcon : public ui::TComponent, public TTrayIconLogic {
   LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 
  protected:
+  void Notification(ui::TComponent& component, ui::TOperation operation) override;
   void SendNotifyIcon(TNotifyIconOp op) override;
   void SetClickTimer(bool enabled) override;
   bool ClickTimerRunning() const override { return clickTimer_->Running(); }
@@ -117,6 +125,8 @@ class TTrayIcon : public ui::TComponent, public TTrayIconLogic {
   ui::TWinControl* ownerControl_ = nullptr;
   ui::TWndMethod ownerPrevious_;
   bool firstMainForm_ = true;
+  ui::TComponent* handlerFrame_ = nullptr;
+  bool frameMenu_ = false, frameDblClick_ = false;
 };
 
 }  // namespace tavo::skin

@@ -1,11 +1,13 @@
-// The frame's tray operations until the frame holds a tray icon itself:
-// binding a TTrayIcon to a TSkinForm (the icon hidden unless it should
-// always show, MinimizeToTray cleared, its double-click restoring the
-// form), HideToTray for the frame's minimize-to-tray command, and
-// ShowFromTray. Win32 side.
+// The frame's tray icon and hint component: the TrayIcon and SkinHint
+// properties of TSkinForm, HideToTray and ShowFromTray over the icon, and
+// the frame's tray menu (restore, a divider, close) given to an icon that
+// has no menu of its own. Win32 side.
 #pragma once
 
+#include <memory>
+
 #include "skin/win32/SkinForm.h"
+#include "skin/win32/SkinPopupMenu.h"
 #include "skin/win32/TrayIcon.h"
 
 namespace tavo::skin {
@@ -17,9 +19,25 @@ void HideToTray(TSkinForm& frame, TTrayIcon& tray);
 // Clears the flag, restores the main form and the application, removes
 // the icon unless AlwaysShowInTray, fires OnRestoreFromTray.
 void ShowFromTray(TSkinForm& frame, TTrayIcon& tray);
-// Gives the frame its tray icon: the frame's minimize-to-tray command
-// (and minimize with AlwaysMinimizeToTray) goes to HideToTray; other
-// window commands keep the handler they had.
+// The same as frame.SetTrayIcon(&tray).
 void AssignTrayIcon(TSkinForm& frame, TTrayIcon& tray);
+
+// The frame's tray menu as the tray icon pops it up.
+class TFrameTrayPopupMenu : public TTrayPopupMenu {
+ public:
+  explicit TFrameTrayPopupMenu(TSkinForm& frame);
+  ~TFrameTrayPopupMenu() override;
+  bool AutoPopup() const override { return true; }
+  void SetPopupComponent(ui::TComponent* component) override;
+  void Popup(int x, int y) override;
+  bool ClickDefaultItem() override;
+  // The skinned menu behind it, with the three items.
+  TSkinPopupMenu& Menu();
+
+ private:
+  struct TParts;
+  TSkinForm& frame_;
+  std::unique_ptr<TParts> parts_;
+};
 
 }  // namespace tavo::skin

@@ -1,22 +1,18 @@
 // A skinned main form with a tray icon and a skin hint: minimizing to the
 // tray hides the form and adds the icon, a double-click callback brings it
-// back and removes the icon, the close button's hint shows in Lumen's hint
-// picture, topmost and never activated; a frame without either leaves
-// both paths idle.
+// back and removes the icon, the hidden window answers the taskbar, and
+// the close button's hint shows in Lumen's hint picture, topmost and never
+// activated.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
-#include <fstream>
 #include <vector>
 
-#include "skin/BmpReader.h"
 #include "skin/win32/SkinHint.h"
 #include "skin/win32/TrayIcon.h"
 #include "skin/win32/TrayIconFrame.h"
-#include "tests/skin/win32/SkinFormTestSupport.h"
+#include "tests/skin/tray_win32/TrayTestSupport.h"
 #include "ui/Application.h"
 
 namespace tavo::skin {
@@ -25,72 +21,7 @@ namespace {
 [[maybe_unused]] auto* const kEnvironment =
     ::testing::AddGlobalTestEnvironment(new ui::testing_support::TUiEnvironment);
 
-// Timers the test ticks by hand; each leaves the list when destroyed.
-struct TTickTimer : TControlTimer {
-  explicit TTickTimer(std::vector<TTickTimer*>& all) : all_(all) { all_.push_back(this); }
-  ~TTickTimer() override { std::erase(all_, this); }
-  void Start(unsigned ms) override {
-    running = true;
-    interval = ms;
-  }
-  void Stop() override { running = false; }
-  bool Running() const override { return running; }
-  bool running = false;
-  unsigned interval = 0;
-  std::vector<TTickTimer*>& all_;
-};
-
-struct TClock {
-  std::vector<TTickTimer*> timers;
-  TControlTimerFactory Factory() {
-    return [this] { return std::unique_ptr<TControlTimer>(new TTickTimer(timers)); };
-  }
-  TTickTimer* Running(unsigned interval) {
-    for (TTickTimer* t : timers)
-      if (t->running && t->interval == interval) return t;
-    return nullptr;
-  }
-};
-
-// The one main form of the program, skinned with Lumen.
-struct TMainForm {
-  static TMainForm& Get() {
-    static TMainForm main;
-    return main;
-  }
-  ui::TForm& form = ui::Application().CreateForm<ui::TForm>(frame_test::FrameLayout(ui::TBorderStyle::bsSingle));
-  TClock clock;
-  TSkinForm frame{&form, clock.Factory()};
-  TCompressedStoredSkin stored;
-  TSkinData data{&form};
-  TMainForm() {
-    frame_test::LoadLumen(data, stored);
-    frame.SetSkinData(&data);
-  }
-};
-
-struct TRecordedCall {
-  DWORD op;
-  UINT size;
-  UINT id;
-  UINT callback;
-  std::string tip;
-};
-
-TTrayIconApi Recording(std::vector<TRecordedCall>& calls) {
-  TTrayIconApi api;
-  api.NotifyIcon = [&calls](DWORD op, NOTIFYICONDATAA* d) {
-    calls.push_back({op, d->cbSize, d->uID, d->uCallbackMessage, d->szTip});
-    return TRUE;
-  };
-  api.CursorPos = [](POINT& at) {
-    at = {640, 1000};
-    return true;
-  };
-  return api;
-}
-
-void Pump() { ui::testing_support::PumpUntil([] { return false; }, 300); }
+using namespace tray_test;
 
 TEST(TrayIconWine, MinimizeToTrayHidesTheFormAndDoubleClickBringsItBack) {
   TMainForm& main = TMainForm::Get();
@@ -195,18 +126,7 @@ TEST(SkinHintWine, CloseButtonHintShowsInLumenTopmostAndUnactivated) {
   const TBitmap shown = frame_test::ScreenOf(window.Handle());
   EXPECT_EQ(frame_test::CountDifferences(composed, shown, [](int, int) { return true; }), 0);
   // The picture of docs/tray-hints.md: the form with the hint under it.
-  if (const char* folder = std::getenv("TAVO_TRAY_SHOTS"); folder && *folder) {
-    RECT f;
-    GetWindowRect(main.form.Handle(), &f);
-    HDC screen = GetDC(nullptr);
-    const TBitmap shot = win32::CaptureDC(
-        screen, TRect{std::min(f.left, r.left) - 10, std::min(f.top, r.top) - 10, std::max(f.right, r.right) + 10,
-                      std::max(f.bottom, r.bottom) + 10});
-    ReleaseDC(nullptr, screen);
-    const std::vector<uint8_t> bytes = WriteBmpImage(shot);
-    std::ofstream(std::string(folder) + "/tray-hint-close.bmp", std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  }
+  SaveShot("tray-hint-close", Union(WindowRectOf(main.form.Handle()), r));
 
   // The hide pause runs on the same timer; its tick hides the window.
   TTickTimer* stay = hintClock.Running(ui::Hints().HintHidePause);
