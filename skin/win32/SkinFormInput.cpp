@@ -181,9 +181,12 @@ void TSkinForm::RouteMouseAfterDefault(ui::TMessage& m) {
   }
   if (action == TNcMouseAction::naCaptionDoubleClick) {
     const ui::TBorderStyle style = form_.BorderStyle();
+    const bool sizeable = style == ui::TBorderStyle::bsSizeable || style == ui::TBorderStyle::bsSizeToolWin;
     SyncWindowStateOptions();
-    states_->State().CaptionDoubleClick(style == ui::TBorderStyle::bsSizeable ||
-                                        style == ui::TBorderStyle::bsSizeToolWin);
+    if (IsMdiChild())
+      MdiCaptionDoubleClick(sizeable);
+    else
+      states_->State().CaptionDoubleClick(sizeable);
   } else if (action == TNcMouseAction::naShowSystemMenu) {
     POINT cursor{};
     GetCursorPos(&cursor);
@@ -197,10 +200,12 @@ void TSkinForm::HandleMoving(ui::TMessage& m) {
     TMovingInput in;
     in.Proposed = TRect{proposed->left, proposed->top, proposed->right, proposed->bottom};
     in.CurrentBounds = TRect{form_.Left(), form_.Top(), form_.Left() + form_.Width(), form_.Top() + form_.Height()};
-    in.Maximized = WindowState() == TWindowState::wsMaximized;
+    // A child maximized in its parent shows no frame to drag by; it is not
+    // held here.
+    in.Maximized = WindowState() == TWindowState::wsMaximized && !IsMdiChild();
     in.Magnetic = Magnetic;
     in.MagneticSize = MagneticSize;
-    if (Magnetic && Wnd()) in.WorkArea = win32::GetMonitorWorkArea(Wnd(), true);
+    if (Magnetic && Wnd()) in.WorkArea = IsMdiChild() ? MdiSnapArea() : win32::GetMonitorWorkArea(Wnd(), true);
     const TRect r = MovingRect(in);
     *proposed = RECT{r.left, r.top, r.right, r.bottom};
   }
@@ -225,6 +230,7 @@ void TSkinForm::HandleSizing(ui::TMessage& m) {
 void TSkinForm::CloseMenusAndHints() {
   if (ObjectHintsOn()) HideObjectHintText();
   CloseMenus();
+  if (IsMdiForm()) CloseActiveChildMenus();
 }
 
 bool TSkinForm::ObjectHintsOn() const { return false; }  // no hint component is attached yet
