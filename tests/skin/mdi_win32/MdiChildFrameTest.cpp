@@ -47,7 +47,9 @@ RECT WindowRect(HWND wnd) {
 
 TPoint Centre(const TRect& r) { return TPoint{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
-TActiveSkinObject* Caption(const TSkinForm& frame) { return FirstObjectOfKind(frame.Objects(), TObjectKind::okCaption); }
+TActiveSkinObject* Caption(const TSkinForm& frame) {
+  return FirstObjectOfKind(frame.Objects(), TObjectKind::okCaption);
+}
 
 TSkinStdButtonObject* Button(const TSkinForm& frame, TStdCommand command) {
   for (const auto& object : frame.Objects())
