@@ -213,7 +213,9 @@ void TSkinForm::ApplySkin() {
     if (!BuildWindowRegion()) RequestNcPaint();
   }
   if (Wnd()) RedrawWindow(Wnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-  SetCaptionActive(objects_, *this, true);
+  RepaintMdiClient();
+  // A maximized child shows no caption of its own to repaint.
+  SetCaptionActive(objects_, *this, !(IsMdiChild() && mdiMaximized_));
   EnableMouseTracking(true);
   if (OnChangeSkinData) OnChangeSkinData(*this);
   if (ClientWidth > 0) form_.SetClientSize(ClientWidth, form_.ClientHeight());

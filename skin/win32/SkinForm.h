@@ -321,13 +321,25 @@ class TSkinForm : public ui::TComponent, public TSkinComponent, public TFrameObj
   void HandleSkinMessage(ui::TMessage& m);
   void HandleSize(ui::TMessage& m);
   void HandleShowWindow(ui::TMessage& m);
+  // Brings the form up to its minimum size, or narrows and widens it back
+  // by 1 pixel, so that it lays itself out for the frame.
+  void SizeThroughSkin();
   void HandleFadeTimer();
   // Multi-document rows; true when the message is fully handled.
   bool MdiFrameMessage(ui::TMessage& m);
   void MdiClientProc(ui::TMessage& m);
-  void HookClientWindow();
+  // True when the client window's procedure was replaced now.
+  bool HookClientWindow();
   void UnhookClientWindow();
   void RefitMdiChildren();
+  // Parent: the client window erased anew and the children re-fitted.
+  void RepaintMdiClient();
+  // Child: the caption double-click inside the parent's client window.
+  void MdiCaptionDoubleClick(bool sizeable);
+  // Child: the parent's children area in screen coordinates.
+  TRect MdiSnapArea() const;
+  // Parent: closes the menus the frame of its active child has open.
+  void CloseActiveChildMenus();
   void MdiChildDestroyed();
   void MdiRefreshBars();
   ui::TMdiChildForm* MdiChild() const;

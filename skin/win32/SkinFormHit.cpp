@@ -17,6 +17,14 @@ bool SizeableStyle(ui::TBorderStyle style) {
 }  // namespace
 
 TPoint TSkinForm::ScreenToFrame(TPoint screen) const {
+  // A child's Left and Top are its parent's client coordinates: the point
+  // goes through the child's client area instead.
+  if (IsMdiChild() && Wnd()) {
+    POINT p{screen.x, screen.y};
+    ScreenToClient(Wnd(), &p);
+    if (Skinned()) return TPoint{p.x + placed_.ClientRect.left, p.y + placed_.ClientRect.top};
+    return TPoint{p.x + 3, p.y + (ToolWindow() ? 15 : 19) + 3};
+  }
   return skin::ScreenToFrame(screen, TPoint{form_.Left(), form_.Top()});
 }
 

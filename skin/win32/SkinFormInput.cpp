@@ -182,9 +182,12 @@ void TSkinForm::RouteMouseAfterDefault(ui::TMessage& m) {
   }
   if (action == TNcMouseAction::naCaptionDoubleClick) {
     const ui::TBorderStyle style = form_.BorderStyle();
+    const bool sizeable = style == ui::TBorderStyle::bsSizeable || style == ui::TBorderStyle::bsSizeToolWin;
     SyncWindowStateOptions();
-    states_->State().CaptionDoubleClick(style == ui::TBorderStyle::bsSizeable ||
-                                        style == ui::TBorderStyle::bsSizeToolWin);
+    if (IsMdiChild())
+      MdiCaptionDoubleClick(sizeable);
+    else
+      states_->State().CaptionDoubleClick(sizeable);
   } else if (action == TNcMouseAction::naShowSystemMenu) {
     POINT cursor{};
     GetCursorPos(&cursor);
@@ -198,10 +201,12 @@ void TSkinForm::HandleMoving(ui::TMessage& m) {
     TMovingInput in;
     in.Proposed = TRect{proposed->left, proposed->top, proposed->right, proposed->bottom};
     in.CurrentBounds = TRect{form_.Left(), form_.Top(), form_.Left() + form_.Width(), form_.Top() + form_.Height()};
-    in.Maximized = WindowState() == TWindowState::wsMaximized;
+    // A child maximized in its parent shows no frame to drag by; it is not
+    // held here.
+    in.Maximized = WindowState() == TWindowState::wsMaximized && !IsMdiChild();
     in.Magnetic = Magnetic;
     in.MagneticSize = MagneticSize;
-    if (Magnetic && Wnd()) in.WorkArea = win32::GetMonitorWorkArea(Wnd(), true);
+    if (Magnetic && Wnd()) in.WorkArea = IsMdiChild() ? MdiSnapArea() : win32::GetMonitorWorkArea(Wnd(), true);
     const TRect r = MovingRect(in);
     *proposed = RECT{r.left, r.top, r.right, r.bottom};
   }
@@ -226,6 +231,7 @@ void TSkinForm::HandleSizing(ui::TMessage& m) {
 void TSkinForm::CloseMenusAndHints() {
   if (ObjectHintsOn()) HideObjectHintText();
   CloseMenus();
+  if (IsMdiForm()) CloseActiveChildMenus();
 }
 
 // The objects' hints go through the frame's hint component, which waits

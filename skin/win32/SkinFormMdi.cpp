@@ -9,6 +9,7 @@
 #include "skin/win32/DibSection.h"
 #include "skin/win32/SkinBroadcast.h"
 #include "skin/win32/SkinForm.h"
+#include "skin/win32/SkinFormStates.h"
 #include "ui/Application.h"
 
 namespace tavo::skin {
@@ -73,14 +74,15 @@ void TSkinForm::MdiRefreshBars() {
   if (MdiBars.RefreshTabsBar) MdiBars.RefreshTabsBar();
 }
 
-void TSkinForm::HookClientWindow() {
+bool TSkinForm::HookClientWindow() {
   auto* mdi = dynamic_cast<ui::TMdiForm*>(&form_);
-  if (!mdi || clientHooked_ || Designing) return;
+  if (!mdi || clientHooked_ || Designing) return false;
   clientPrevious_ = mdi->Client().WindowProc;
   mdi->Client().WindowProc = TClientProc{this, &TSkinForm::MdiClientProc};
   clientHooked_ = true;
   SetWindowPos(mdi->ClientHandle(), nullptr, 0, 0, 0, 0,
                SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return true;
 }
 
 void TSkinForm::UnhookClientWindow() {
@@ -142,6 +144,41 @@ void TSkinForm::RefitMdiChildren() {
   }
 }
 
+void TSkinForm::RepaintMdiClient() {
+  auto* mdi = dynamic_cast<ui::TMdiForm*>(&form_);
+  if (!mdi || !mdi->Client().HandleAllocated()) return;
+  RedrawWindow(mdi->ClientHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  RefitMdiChildren();
+}
+
+TRect TSkinForm::MdiSnapArea() const {
+  TSkinForm* parentFrame = MdiParentFrame();
+  if (!parentFrame || !parentFrame->Wnd()) return TRect{};
+  const TRect area = parentFrame->MdiClientArea();
+  POINT origin{0, 0};
+  ClientToScreen(parentFrame->Wnd(), &origin);
+  return TRect{area.left + origin.x, area.top + origin.y, area.right + origin.x, area.bottom + origin.y};
+}
+
+void TSkinForm::MdiCaptionDoubleClick(bool sizeable) {
+  const TWindowState state = mdiWindowState_;
+  if (sizeable && state == TWindowState::wsMinimized)
+    ChangeMdiChildState(TWindowState::wsNormal);
+  else if (sizeable && state == TWindowState::wsNormal && !RolledUp() && borderIcons_.Contains(TBorderIcon::biMaximize))
+    ChangeMdiChildState(TWindowState::wsMaximized);
+  else if (sizeable && state == TWindowState::wsMaximized)
+    ChangeMdiChildState(TWindowState::wsNormal);
+  else if (state != TWindowState::wsMinimized)
+    ChangeRollUp(!RolledUp());
+}
+
+void TSkinForm::CloseActiveChildMenus() {
+  auto* mdi = dynamic_cast<ui::TMdiForm*>(&form_);
+  if (!mdi || !form_.Visible()) return;
+  if (ui::TMdiChildForm* active = mdi->ActiveChild())
+    if (TSkinForm* frame = FindSkinForm(*active)) frame->CloseMenus();
+}
+
 void TSkinForm::ChangeMdiChildState(TWindowState state) {
   ui::TMdiChildForm* child = MdiChild();
   if (!child || state == mdiWindowState_) return;
@@ -154,11 +191,17 @@ void TSkinForm::ChangeMdiChildState(TWindowState state) {
   mdiWindowState_ = state;
   mdiMaximized_ = state == TWindowState::wsMaximized;
   if (wasMaximized != mdiMaximized_) form_.FrameChanged();
+  // A size that does not change still has to lay the form out again.
+  auto setBounds = [this](const TRect& r) {
+    const bool sameSize = form_.Width() == r.right - r.left && form_.Height() == r.bottom - r.top;
+    form_.SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    if (sameSize) states_->NudgeWidth();
+  };
   switch (state) {
     case TWindowState::wsMaximized: {
       mouseTimer_->Stop();
-      const TRect target = MaximizedChildBounds(area);
-      form_.SetBounds(target.left, target.top, target.right, target.bottom);
+      TrackHover(TPoint{-1, -1}, false);
+      setBounds(MaximizedChildBounds(area));
       // On top of its siblings, and the active child.
       SetWindowPos(Wnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
       SendMessageA(child->MdiParent().ClientHandle(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(Wnd()), 0);
@@ -180,8 +223,7 @@ void TSkinForm::ChangeMdiChildState(TWindowState state) {
       break;
     }
     case TWindowState::wsNormal: {
-      const TRect& r = mdiRestoreBounds_;
-      form_.SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+      setBounds(mdiRestoreBounds_);
       mdiRestoreBounds_ = TRect{};
       mouseTimer_->Start(50);
       if (Wnd()) RedrawWindow(Wnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
@@ -311,8 +353,21 @@ bool TSkinForm::MdiFrameMessage(ui::TMessage& m) {
         if (mdiMaximized_) parentFrame->RequestNcPaint();
       }
       return true;
+    case WM_ACTIVATE:
+      Default(m);
+      RequestNcPaint();
+      if (child && mdiMaximized_) {
+        SetCaptionActive(objects_, *this, false);
+      } else {
+        ResetHoverStates(objects_);
+        SetCaptionActive(objects_, *this, true);
+      }
+      if (parent && MdiBars.RefreshMainMenuBar) MdiBars.RefreshMainMenuBar();
+      return true;
     case WM_SHOWWINDOW:
-      if (parent && m.WParam) HookClientWindow();
+      // Taking the client window over goes through a resize, so that the
+      // form lays itself out around it.
+      if (parent && m.WParam && HookClientWindow()) SizeThroughSkin();
       if (child) ChildShown(m.WParam != 0);
       break;
     case WM_WINDOWPOSCHANGED: {

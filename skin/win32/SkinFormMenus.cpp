@@ -73,6 +73,7 @@ TObjectMenu* TSkinForm::SystemMenu() {
   state.State = WindowState();
   state.RolledUp = RolledUp();
   state.Icons = BorderIcons();
+  state.MdiChild = IsMdiChild();
   state.Strings = skinData_ ? skinData_->ResourceStrData() : nullptr;
   m.system.Build(state, SystemMenuComponent, UseDefaultSysMenu, m.host);
   return &m.system;

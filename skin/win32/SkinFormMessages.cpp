@@ -115,8 +115,10 @@ void TSkinForm::HandleSkinMessage(ui::TMessage& m) {
 
 void TSkinForm::HandleSize(ui::TMessage& m) {
   if (FullDragLoop()) {
-    // WM_SIZING re-lays the frame while a full-window drag sizes it.
-    if (!logo_.Empty() && Wnd()) InvalidateRect(Wnd(), nullptr, TRUE);
+    // WM_SIZING re-lays the frame while a full-window drag sizes it. A
+    // multi-document form shows its logo on the client window, which
+    // repaints itself when sized.
+    if (!logo_.Empty() && Wnd() && !IsMdiForm()) InvalidateRect(Wnd(), nullptr, TRUE);
     Default(m);
     return;
   }
@@ -135,7 +137,7 @@ void TSkinForm::HandleSize(ui::TMessage& m) {
     RequestNcPaint();
     InvalidateRect(Wnd(), nullptr, TRUE);
   }
-  if (!logo_.Empty() && Wnd()) InvalidateRect(Wnd(), nullptr, TRUE);
+  if (!logo_.Empty() && Wnd() && !IsMdiForm()) InvalidateRect(Wnd(), nullptr, TRUE);
 }
 
 void TSkinForm::HandleShowWindow(ui::TMessage& m) {
@@ -150,6 +152,15 @@ void TSkinForm::HandleShowWindow(ui::TMessage& m) {
   } else if (alphaBlend_) {
     SetLayered(false);
   }
+  // A multi-document form goes through a resize when its client window is
+  // taken over (SkinFormMdi.cpp), not on every show.
+  if (m.WParam && !IsMdiForm()) SizeThroughSkin();
+}
+
+void TSkinForm::SizeThroughSkin() {
+  const TPoint minimum = MinimumFrameSize(SizeLimits());
+  for (const TPoint& step : ApplySkinSizeSteps(TPoint{form_.Width(), form_.Height()}, minimum, false, false))
+    form_.SetBounds(form_.Left(), form_.Top(), step.x, step.y);
 }
 
 void TSkinForm::HandleFadeTimer() {

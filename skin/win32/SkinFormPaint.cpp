@@ -126,7 +126,8 @@ void TSkinForm::PaintPlainFrame() {
 }
 
 void TSkinForm::RedrawObject(TActiveSkinObject& object) {
-  if (BorderNone() || !Wnd() || IsEmptyRect(object.ObjectRect)) return;
+  // A maximized child has no frame on the screen to draw into.
+  if (BorderNone() || (IsMdiChild() && mdiMaximized_) || !Wnd() || IsEmptyRect(object.ObjectRect)) return;
   TWindowDc dc(Wnd());
   if (!dc.get()) return;
   // The object draws over what the window shows at its place, so a
@@ -149,6 +150,7 @@ void TSkinForm::RemoveRegion() {
 bool TSkinForm::BuildWindowRegion() {
   TFrameRegionInput input;
   input.BorderNone = BorderNone();
+  input.MaximizedMdiChild = IsMdiChild() && mdiMaximized_;
   input.Skin = skinData_;
   input.FrameWidth = frameSize_.x;
   input.FrameHeight = frameSize_.y;

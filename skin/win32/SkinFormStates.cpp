@@ -89,6 +89,10 @@ void TSkinForm::SyncWindowStateOptions() {
 }
 
 void TSkinForm::ChangeWindowState(TWindowState state) {
+  if (IsMdiChild()) {
+    ChangeMdiChildState(state);
+    return;
+  }
   SyncWindowStateOptions();
   states_->State().ChangeWindowState(state);
 }

@@ -7,6 +7,7 @@
 
 #include "ui/Application.h"
 #include "ui/Form.h"
+#include "ui/MdiForm.h"
 #include "ui/Screen.h"
 #include "ui/WinControl.h"
 
@@ -274,8 +275,10 @@ void TTrayIcon::ApplicationHook(ui::TMessage& m) {
   if (m.Msg == WM_SIZE && m.WParam == SIZE_MINIMIZED && MinimizeToTray) {
     MinimizeToTrayIcon();
   } else if (m.Msg == WM_WINDOWPOSCHANGED && firstMainForm_ && ui::Application().MainForm()) {
-    // Multi-document main forms do not exist in this toolkit, so the only
-    // effect left is that the first change is seen.
+    // A multi-document main form shows itself past the hiding at load
+    // time; its first position change hides the application again.
+    if (MinimizedOnStart && dynamic_cast<ui::TMdiForm*>(ui::Application().MainForm()) && ui::Application().Handle())
+      ShowWindow(ui::Application().Handle(), SW_HIDE);
     firstMainForm_ = false;
   } else if (taskbarCreated_ && m.Msg == taskbarCreated_ && IconVisible()) {
     // A new taskbar has an empty notification area.

@@ -1,12 +1,28 @@
 // The frame's multi-document rules: the children's area among aligned
 // controls, maximized bounds, minimized slots, the parent's caption and the
-// window-menu item names, and the parent's count of maximized children.
+// window-menu item names, the parent's count of maximized children, and the
+// close shortcut of a child's tray menu.
 #include <gtest/gtest.h>
 
 #include "skin/FrameMdi.h"
+#include "skin/SystemMenu.h"
 
 namespace tavo::skin {
 namespace {
+
+// A host that only counts closes: the tray menu's close is the one looked at.
+class TCloseHost : public TSystemMenuHost {
+ public:
+  TWindowState WindowState() const override { return TWindowState::wsNormal; }
+  bool RolledUp() const override { return false; }
+  bool AlwaysMinimizeToTray() const override { return false; }
+  void ChangeWindowState(TWindowState) override {}
+  void ChangeRollUp(bool) override {}
+  void HideToTray() override {}
+  void ShowFromTray() override {}
+  void CloseForm() override { ++closes; }
+  int closes = 0;
+};
 
 TMdiAlignedControl Aligned(TMdiEdge edge, int l, int t, int r, int b) { return {edge, TRect{l, t, r, b}}; }
 
@@ -105,6 +121,19 @@ TEST(MdiChildren, ParentStaysMaximizedUntilTheLastMaximizedChildRestores) {
   EXPECT_EQ(children.MaximizedChild(), nullptr);
   // A restore from a child that never maximized changes nothing.
   EXPECT_FALSE(children.ChildMaximized(&a, false));
+}
+
+TEST(MdiChildMenus, TrayMenuOfAChildClosesByCtrlF4) {
+  TCloseHost host;
+  TMenuItem root;
+  TSystemMenuState child;
+  child.MdiChild = true;
+  BuildTrayMenu(root, child, host);
+  const TMenuItem* close = root.Find("TRAY_SF_CLOSE");
+  ASSERT_NE(close, nullptr);
+  EXPECT_EQ(ShortCutToText(close->ShortCut), "Ctrl+F4");
+  root.Find("TRAY_SF_CLOSE")->Click();
+  EXPECT_EQ(host.closes, 1);
 }
 
 }  // namespace
