@@ -163,9 +163,7 @@ TEST_F(DirectoryFrameTest, DragRollMinimizeMaximizeTypeAndClose) {
   // enabled again.
   TWindowDriver::Click(directory, kClose);
   ASSERT_TRUE(TWindowDriver::WaitForHidden(directory, kWindowTimeout)) << "the close button did not close the window";
-  const DWORD since = GetTickCount();
-  while (!IsWindowEnabled(splash) && GetTickCount() - since < 5000) Sleep(50);
-  EXPECT_TRUE(IsWindowEnabled(splash));
+  EXPECT_TRUE(TWindowDriver::WaitForEnabled(splash, 5000)) << "the splash window stays disabled";
 
   TWindowDriver::Click(bar, Scaled(kExitOnBar));
   ASSERT_TRUE(driver.WaitForExit(kWindowTimeout)) << "\"退     出 \" did not end the program";

@@ -8,6 +8,7 @@
 #include <winternl.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cwctype>
 #include <fstream>
 #include <iterator>
@@ -72,36 +73,63 @@ HWND FirstChildOfClass(HWND parent, const std::wstring& lowerClass) {
   return nullptr;
 }
 
-// The window flags and show state a 64-bit process was started with, from
-// its process parameters: RTL_USER_PROCESS_PARAMETERS keeps WindowFlags at
-// 0xA4 and ShowWindowFlags at 0xA8; the PEB points at it from 0x20.
+// The head of the process environment block and of the process parameters
+// it points at, as far as the start-up window flags. The fields are laid
+// out with the pointer size of this build, so the offsets are right for a
+// process of the same kind in either build.
+struct TPebHead {
+  BYTE flags[4];
+  void* mutant;
+  void* imageBase;
+  void* loader;
+  const void* parameters;
+};
+struct TUnicodeStringHead {
+  USHORT length;
+  USHORT maximumLength;
+  void* buffer;
+};
+struct TProcessParametersHead {
+  ULONG maximumLength, length, flags, debugFlags;
+  void* consoleHandle;
+  ULONG consoleFlags;
+  void* standardHandles[3];
+  TUnicodeStringHead currentDirectory;
+  void* currentDirectoryHandle;
+  TUnicodeStringHead dllPath, imagePathName, commandLine;
+  void* environment;
+  ULONG startingX, startingY, countX, countY, countCharsX, countCharsY, fillAttribute;
+  ULONG windowFlags;
+  ULONG showWindowFlags;
+};
+static_assert(offsetof(TPebHead, parameters) == 4 * sizeof(void*), "the parameters pointer follows four words");
+static_assert(offsetof(TProcessParametersHead, windowFlags) == (sizeof(void*) == 8 ? 0xA4 : 0x68),
+              "the window flags sit where the system keeps them");
+
+// The window flags and show state a process of this build's kind was
+// started with, read from its process parameters. A process of the other
+// kind keeps them elsewhere and is left unread.
 void ReadStartup(HANDLE process, TChildProcess& child) {
   using TQuery = LONG(WINAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
   static const auto query = reinterpret_cast<TQuery>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
-  BOOL wow64 = FALSE;
-  if (!query || !IsWow64Process(process, &wow64) || wow64) return;
+  BOOL childWow64 = FALSE;
+  BOOL selfWow64 = FALSE;
+  if (!query || !IsWow64Process(process, &childWow64) || !IsWow64Process(GetCurrentProcess(), &selfWow64) ||
+      childWow64 != selfWow64)
+    return;
   PROCESS_BASIC_INFORMATION basic{};
   if (query(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0 || !basic.PebBaseAddress) return;
-  const auto* peb = reinterpret_cast<const char*>(basic.PebBaseAddress);
-  const char* parameters = nullptr;
-  if (!ReadProcessMemory(process, peb + 0x20, &parameters, sizeof parameters, nullptr) || !parameters) return;
-  DWORD flags[2] = {};
-  if (!ReadProcessMemory(process, parameters + 0xA4, flags, sizeof flags, nullptr)) return;
+  TPebHead peb{};
+  if (!ReadProcessMemory(process, basic.PebBaseAddress, &peb, sizeof peb, nullptr) || !peb.parameters) return;
+  TProcessParametersHead parameters{};
+  if (!ReadProcessMemory(process, peb.parameters, &parameters, sizeof parameters, nullptr)) return;
   child.startupRead = true;
-  child.usesShowWindow = (flags[0] & STARTF_USESHOWWINDOW) != 0;
-  child.showWindow = flags[1];
+  child.usesShowWindow = (parameters.windowFlags & STARTF_USESHOWWINDOW) != 0;
+  child.showWindow = parameters.showWindowFlags;
 }
 
 HWND Bar(HWND splash) { return TWindowDriver::ChildAt(splash, Scaled(kBarOnSplash)); }
-
-COLORREF ScreenPixel(HWND wnd, POINT clientPoint) {
-  ClientToScreen(wnd, &clientPoint);
-  HDC screen = GetDC(nullptr);
-  const COLORREF c = GetPixel(screen, clientPoint.x, clientPoint.y);
-  ReleaseDC(nullptr, screen);
-  return c;
-}
 
 void ListInto(const std::wstring& root, const std::wstring& relative, std::map<std::wstring, TFileFacts>& tree) {
   WIN32_FIND_DATAW found;
@@ -314,7 +342,7 @@ HWND TopWindowOf(DWORD processId) {
 void WaitPaintedBar(HWND splash) {
   const HWND bar = Bar(splash);
   const DWORD start = GetTickCount();
-  while (ScreenPixel(bar, POINT{5, 5}) != kBarColor && GetTickCount() - start < 10000) Sleep(100);
+  while (TWindowDriver::ScreenPixel(bar, POINT{5, 5}) != kBarColor && GetTickCount() - start < 10000) Sleep(100);
   Sleep(300);
 }
 

@@ -20,14 +20,6 @@ namespace {
 constexpr POINT kCancelOnDirectory{315 + 47, 226 + 12};
 constexpr COLORREF kBarColor = RGB(0, 234, 234);
 
-COLORREF ScreenPixel(HWND wnd, POINT clientPoint) {
-  ClientToScreen(wnd, &clientPoint);
-  HDC screen = GetDC(nullptr);
-  const COLORREF c = GetPixel(screen, clientPoint.x, clientPoint.y);
-  ReleaseDC(nullptr, screen);
-  return c;
-}
-
 // A pixel of Lumen's frame picture, read from the skin's source file.
 COLORREF LumenFramePixel(int x, int y) {
   const std::wstring file = WindowsPath(std::string(TAVO_SOURCE_DIR) + "/assets/skins/Lumen/frame.bmp");
@@ -58,8 +50,8 @@ class SetUpFlowTest : public ::testing::Test {
   // paint may lag behind the window appearing).
   static void WaitPainted(HWND wnd, POINT probe, COLORREF expected) {
     const DWORD start = GetTickCount();
-    while (ScreenPixel(wnd, probe) != expected && GetTickCount() - start < 10000) Sleep(100);
-    EXPECT_EQ(ScreenPixel(wnd, probe), expected) << "window not painted";
+    while (TWindowDriver::ScreenPixel(wnd, probe) != expected && GetTickCount() - start < 10000) Sleep(100);
+    EXPECT_EQ(TWindowDriver::ScreenPixel(wnd, probe), expected) << "window not painted";
     Sleep(300);
   }
 
@@ -92,9 +84,7 @@ TEST_F(SetUpFlowTest, SplashInstallCancelExit) {
   TWindowDriver::Click(directory, Scaled(kCancelOnDirectory));
   ASSERT_TRUE(TWindowDriver::WaitForHidden(directory, kWindowTimeout)) << "\"取消\" did not close the window";
   EXPECT_TRUE(IsWindowVisible(splash));
-  const DWORD start = GetTickCount();
-  while (!IsWindowEnabled(splash) && GetTickCount() - start < 5000) Sleep(50);
-  EXPECT_TRUE(IsWindowEnabled(splash));
+  EXPECT_TRUE(TWindowDriver::WaitForEnabled(splash, 5000)) << "the splash window stays disabled";
 
   TWindowDriver::Click(bar, Scaled(kExitOnBar));
   ASSERT_TRUE(driver.WaitForExit(kWindowTimeout)) << "\"退     出 \" did not end the program";

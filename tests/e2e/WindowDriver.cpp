@@ -93,6 +93,23 @@ bool TWindowDriver::WaitForHidden(HWND wnd, DWORD timeoutMs) {
   return true;
 }
 
+bool TWindowDriver::WaitForEnabled(HWND wnd, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  while (!IsWindowEnabled(wnd)) {
+    if (GetTickCount() - start > timeoutMs) return false;
+    Sleep(50);
+  }
+  return true;
+}
+
+COLORREF TWindowDriver::ScreenPixel(HWND wnd, POINT clientPoint) {
+  ClientToScreen(wnd, &clientPoint);
+  HDC screen = GetDC(nullptr);
+  const COLORREF c = GetPixel(screen, clientPoint.x, clientPoint.y);
+  ReleaseDC(nullptr, screen);
+  return c;
+}
+
 HWND TWindowDriver::ChildAt(HWND wnd, POINT clientPoint) {
   HWND child = ChildWindowFromPointEx(wnd, clientPoint, CWP_SKIPINVISIBLE);
   return child ? child : wnd;

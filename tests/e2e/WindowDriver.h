@@ -37,6 +37,11 @@ class TWindowDriver {
   HWND WaitForWindow(const std::wstring& caption, DWORD timeoutMs) const;
   // Waits until the window is hidden or gone.
   static bool WaitForHidden(HWND wnd, DWORD timeoutMs);
+  // Waits until the window takes input again (a modal window above it has
+  // closed); false on timeout.
+  static bool WaitForEnabled(HWND wnd, DWORD timeoutMs);
+  // The colour the screen shows at a client point of wnd.
+  static COLORREF ScreenPixel(HWND wnd, POINT clientPoint);
   // The child window at a client point of wnd (wnd itself when none).
   static HWND ChildAt(HWND wnd, POINT clientPoint);
 
